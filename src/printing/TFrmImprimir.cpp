@@ -17,10 +17,11 @@
 namespace zx {
 
 namespace {
+// What leaving the box would leave there: its digits, 1 when none.
 int pageNumber(const QLineEdit *box)
 {
     bool ok = false;
-    const int n = box->text().toInt(&ok);
+    const int n = funcao::SoNumero(box->text()).toInt(&ok);
     return ok ? n : 1;
 }
 } // namespace

@@ -131,6 +131,8 @@ TFrmPreviewDOS::TFrmPreviewDOS(int copias, bool avancoFinal, bool mostrar, int l
     m_lista->setTabKeyNavigation(false);
     m_lista->setItemDelegate(new LineDelegate(m_lista));
     m_lista->installEventFilter(this);
+    // Frozen lines may take the paper down to a sliver of list.
+    m_lista->setMinimumHeight(1);
 
     m_congela = new QTableWidget(0, 1, this);
     m_congela->setObjectName(QStringLiteral("ListaCongela"));
