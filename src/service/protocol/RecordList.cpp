@@ -261,7 +261,7 @@ std::optional<TRegist> montRegUnicoXML(const QString &reply, QString *error)
     if (reply.trimmed().isEmpty())
         return std::nullopt;
     TblTemp table;
-    if (!parseInto(escapeAmpersands(foldAccents(reply)), table, error) || table.isEmpty())
+    if (!parseInto(escapeAmpersands(RemoveAcento(reply)), table, error) || table.isEmpty())
         return std::nullopt;
     TRegist row = table.first();
     for (QString &v : row.valores)

@@ -2,36 +2,9 @@
 
 namespace zx::protocol {
 
-QString foldAccents(const QString &text)
-{
-    static const QString from = QStringLiteral("àâêôûãõáéíóúçüÀÂÊÔÛÃÕÁÉÍÓÚÇÜ");
-    static const QString to = QStringLiteral("aaeouaoaeioucuAAEOUAOAEIOUCU");
-    QString out = text;
-    for (QChar &c : out) {
-        if (c.unicode() < 0xC0)
-            continue;
-        const qsizetype i = from.indexOf(c);
-        if (i >= 0)
-            c = to.at(i);
-    }
-    return out;
-}
-
-QString RemoveCarcEsp(const QString &text)
-{
-    static const QString special = QStringLiteral("&§@ªº#$¨*´^~`");
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        if (!special.contains(c))
-            out.append(c);
-    }
-    return out;
-}
-
 QString AjustTextXML(const QString &text)
 {
-    QString out = RemoveCarcEsp(foldAccents(text)).trimmed();
+    QString out = RemoveCarcEsp(RemoveAcento(text)).trimmed();
     while (out.contains(QLatin1String("  ")))
         out.replace(QLatin1String("  "), QLatin1String(" "));
     return out;
@@ -57,12 +30,7 @@ QString foldAmpersands(const QString &reply)
 
 QString fmtCartao(const QString &typed)
 {
-    QString digits;
-    for (QChar c : typed) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            digits.append(c);
-    }
-    QString out = digits.rightJustified(10, QLatin1Char('0'));
+    QString out = zx::funcao::SoNumero(typed).rightJustified(10, QLatin1Char('0'));
     // A space before the 4th, 8th, 12th ... character of the growing text while that
     // position is still inside it.
     for (qsizetype pos = 3; pos < out.size(); pos += 4)

@@ -1,17 +1,18 @@
 #pragma once
 // Text rules of record-list values: sanitising free text for requests, the ampersand
 // conventions of replies, and the card number's display form.
+#include "common/core/TextHelpers.h"
+
 #include <QString>
 
 namespace zx::protocol {
 
-// Accented letters of "àâêôûãõáéíóúçüÀÂÊÔÛÃÕÁÉÍÓÚÇÜ" become their plain letters; every
-// other character stays. (The same fold as the utility component's, kept here so that
-// the protocol library stands on the core library alone.)
-QString foldAccents(const QString &text);
-
-// Deletes every "&", "§", "@", "ª", "º", "#", "$", "¨", "*", "´", "^", "~" and "`".
-QString RemoveCarcEsp(const QString &text);
+// The utility component's accent fold and special-character removal (Windows-1252:
+// "&", "§", "@", "ª", "º", "#", "$", "¨", "*", "´", "^", "~", "`"), named here too so
+// that record-list code finds every value rule in one place.
+using zx::funcao::RemoveAcento;
+using zx::funcao::RemoveCarcEsp;
+inline QString foldAccents(const QString &text) { return RemoveAcento(text); }
 
 // Free text made safe for a request value: accents folded, the characters above
 // removed, trimmed, runs of spaces cut to one. "<" and ">" are not touched (callers
