@@ -19,7 +19,10 @@ struct IniFile::Line {
 
 namespace {
 
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
 
 QString trimBlanks(const QString &s)
 {
@@ -65,9 +68,15 @@ bool hasBreakOrNul(const QString &s)
 
 } // namespace
 
-IniFile::IniFile(const QString &path) : m_path(path) { }
+IniFile::IniFile(const QString &path)
+    : m_path(path)
+{
+}
 
-bool IniFile::exists() const { return QFileInfo::exists(m_path); }
+bool IniFile::exists() const
+{
+    return QFileInfo::exists(m_path);
+}
 
 QList<IniFile::Line> IniFile::parse(const QByteArray &raw)
 {
@@ -211,8 +220,7 @@ QStringList IniFile::keys(const QString &section) const
     QStringList out;
     const auto [b, e] = sectionRange(lines, section);
     for (qsizetype i = qMax<qsizetype>(b, 0); b >= 0 && i < e; ++i)
-        if (lines.at(i).kind == Line::Key
-            && !out.contains(lines.at(i).name, Qt::CaseInsensitive))
+        if (lines.at(i).kind == Line::Key && !out.contains(lines.at(i).name, Qt::CaseInsensitive))
             out << lines.at(i).name;
     return out;
 }

@@ -25,8 +25,8 @@ public:
     bool sectionExists(const QString &section) const;
     bool valueExists(const QString &section, const QString &key) const;
     // The stored text, or def when the key (or the file) is missing.
-    QString readString(const QString &section, const QString &key,
-                       const QString &def = QString()) const;
+    QString readString(
+        const QString &section, const QString &key, const QString &def = QString()) const;
     // The stored text read as a decimal whole number; def when missing or unreadable.
     int readInteger(const QString &section, const QString &key, int def) const;
     // Keys of a section in file order (first spelling of each).
@@ -51,8 +51,8 @@ private:
     bool load(QList<Line> &lines, QByteArray &raw) const;
     bool save(const QList<Line> &lines, const QByteArray &raw);
     static QList<Line> parse(const QByteArray &raw);
-    static std::pair<qsizetype, qsizetype> sectionRange(const QList<Line> &lines,
-                                                        const QString &section);
+    static std::pair<qsizetype, qsizetype> sectionRange(
+        const QList<Line> &lines, const QString &section);
 
     QString m_path;
     mutable QString m_error;

@@ -4,8 +4,8 @@
 
 namespace zx {
 
-bool aplicaParamFornecedor(StationSettings &settings, const ParamFornecedor &reply,
-                           CodigosEstacao &codigos)
+bool aplicaParamFornecedor(
+    StationSettings &settings, const ParamFornecedor &reply, CodigosEstacao &codigos)
 {
     const QString seg = reply.segmeForne;
     if (!seg.trimmed().isEmpty() && seg != QString::number(codigos.segmento)) {
@@ -22,8 +22,7 @@ bool aplicaParamFornecedor(StationSettings &settings, const ParamFornecedor &rep
     return aplicaMunicipio(settings, reply.municForne, codigos);
 }
 
-bool aplicaMunicipio(StationSettings &settings, const QString &municForne,
-                     CodigosEstacao &codigos)
+bool aplicaMunicipio(StationSettings &settings, const QString &municForne, CodigosEstacao &codigos)
 {
     if (municForne == QString::number(codigos.municipio))
         return true;

@@ -29,12 +29,11 @@ struct ParamFornecedor {
 // - the municipality step below.
 // Stops at the first setting that cannot be written and returns false (the caller
 // shows "Erro ao tentar ajustar informações locais!!!"); what was written stays.
-bool aplicaParamFornecedor(StationSettings &settings, const ParamFornecedor &reply,
-                           CodigosEstacao &codigos);
+bool aplicaParamFornecedor(
+    StationSettings &settings, const ParamFornecedor &reply, CodigosEstacao &codigos);
 
 // MUNIC_FORNE different from the current municipality code written as a decimal
 // number: IDMUNIC := cripLocal(MUNIC_FORNE), the municipality code is read back.
-bool aplicaMunicipio(StationSettings &settings, const QString &municForne,
-                     CodigosEstacao &codigos);
+bool aplicaMunicipio(StationSettings &settings, const QString &municForne, CodigosEstacao &codigos);
 
 } // namespace zx

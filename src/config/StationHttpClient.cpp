@@ -10,7 +10,8 @@
 namespace zx {
 
 StationHttpClient::StationHttpClient(QObject *parent)
-    : QObject(parent), m_manager(new QNetworkAccessManager(this))
+    : QObject(parent)
+    , m_manager(new QNetworkAccessManager(this))
 {
     apply();
 }
@@ -46,7 +47,10 @@ void StationHttpClient::aplicaConexao(const StationSettings &settings)
     apply();
 }
 
-QNetworkProxy StationHttpClient::proxy() const { return m_manager->proxy(); }
+QNetworkProxy StationHttpClient::proxy() const
+{
+    return m_manager->proxy();
+}
 
 void StationHttpClient::apply()
 {
@@ -74,6 +78,9 @@ QNetworkRequest StationHttpClient::request(const QUrl &url) const
     return r;
 }
 
-QNetworkReply *StationHttpClient::get(const QUrl &url) { return m_manager->get(request(url)); }
+QNetworkReply *StationHttpClient::get(const QUrl &url)
+{
+    return m_manager->get(request(url));
+}
 
 } // namespace zx

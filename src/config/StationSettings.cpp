@@ -37,10 +37,14 @@ const QString kVersBx = QStringLiteral("VERSBX");
 const QString kLpt1 = QStringLiteral("LPT1");
 } // namespace
 
-StationSettings::StationSettings() : StationSettings(stationFilePath(), installFilePath()) { }
+StationSettings::StationSettings()
+    : StationSettings(stationFilePath(), installFilePath())
+{
+}
 
 StationSettings::StationSettings(const QString &stationFilePath, const QString &installFilePath)
-    : m_kv(stationFilePath), m_cfg(installFilePath)
+    : m_kv(stationFilePath)
+    , m_cfg(installFilePath)
 {
 }
 
@@ -54,7 +58,10 @@ QString StationSettings::installFilePath()
     return IniFile::findIgnoringCase(Platform::paths().inProgram(QStringLiteral("configura.ini")));
 }
 
-QString StationSettings::flag(bool on) { return on ? QStringLiteral("1") : QStringLiteral("2"); }
+QString StationSettings::flag(bool on)
+{
+    return on ? QStringLiteral("1") : QStringLiteral("2");
+}
 
 bool StationSettings::kvFlag(const QString &key) const
 {
@@ -104,16 +111,46 @@ int StationSettings::tipo() const
     return t >= 0 && t <= 2 ? t : 0;
 }
 
-int StationSettings::qtdCop() const { return m_kv.readInteger(kSistema, kQtdCop, 2); }
-bool StationSettings::visual() const { return kvFlag(kVisual); }
-int StationSettings::linAvanc() const { return m_kv.readInteger(kSistema, kLinAvanc, 5); }
-int StationSettings::tempLimit() const { return m_kv.readInteger(kSistema, kTempLimit, 60); }
-bool StationSettings::parcelar() const { return kvFlag(kParcelar); }
-bool StationSettings::relExcel() const { return kvFlag(kRelExcel); }
-bool StationSettings::proxyUtil() const { return kvFlag(kProxyUtil); }
-bool StationSettings::proxyAutBas() const { return kvFlag(kProxyAutBas); }
-QString StationSettings::proxyServ() const { return m_kv.readString(kSistema, kProxyServ); }
-QString StationSettings::proxyPort() const { return m_kv.readString(kSistema, kProxyPort); }
+int StationSettings::qtdCop() const
+{
+    return m_kv.readInteger(kSistema, kQtdCop, 2);
+}
+bool StationSettings::visual() const
+{
+    return kvFlag(kVisual);
+}
+int StationSettings::linAvanc() const
+{
+    return m_kv.readInteger(kSistema, kLinAvanc, 5);
+}
+int StationSettings::tempLimit() const
+{
+    return m_kv.readInteger(kSistema, kTempLimit, 60);
+}
+bool StationSettings::parcelar() const
+{
+    return kvFlag(kParcelar);
+}
+bool StationSettings::relExcel() const
+{
+    return kvFlag(kRelExcel);
+}
+bool StationSettings::proxyUtil() const
+{
+    return kvFlag(kProxyUtil);
+}
+bool StationSettings::proxyAutBas() const
+{
+    return kvFlag(kProxyAutBas);
+}
+QString StationSettings::proxyServ() const
+{
+    return m_kv.readString(kSistema, kProxyServ);
+}
+QString StationSettings::proxyPort() const
+{
+    return m_kv.readString(kSistema, kProxyPort);
+}
 
 QString StationSettings::proxyUser() const
 {
@@ -140,18 +177,54 @@ int StationSettings::codigoGravandoPadrao()
     return 1;
 }
 
-bool StationSettings::setPorta(const QString &v) { return setKv(kPorta, v); }
-bool StationSettings::setTipo(int itemIndex) { return setKv(kTipo, QString::number(itemIndex)); }
-bool StationSettings::setQtdCop(const QString &v) { return setKv(kQtdCop, v); }
-bool StationSettings::setVisual(bool on) { return setKv(kVisual, flag(on)); }
-bool StationSettings::setLinAvanc(const QString &v) { return setKv(kLinAvanc, v); }
-bool StationSettings::setTempLimit(const QString &v) { return setKv(kTempLimit, v); }
-bool StationSettings::setParcelar(bool on) { return setKv(kParcelar, flag(on)); }
-bool StationSettings::setRelExcel(bool on) { return setKv(kRelExcel, flag(on)); }
-bool StationSettings::setProxyUtil(bool on) { return setKv(kProxyUtil, flag(on)); }
-bool StationSettings::setProxyAutBas(bool on) { return setKv(kProxyAutBas, flag(on)); }
-bool StationSettings::setProxyServ(const QString &v) { return setKv(kProxyServ, v); }
-bool StationSettings::setProxyPort(const QString &v) { return setKv(kProxyPort, v); }
+bool StationSettings::setPorta(const QString &v)
+{
+    return setKv(kPorta, v);
+}
+bool StationSettings::setTipo(int itemIndex)
+{
+    return setKv(kTipo, QString::number(itemIndex));
+}
+bool StationSettings::setQtdCop(const QString &v)
+{
+    return setKv(kQtdCop, v);
+}
+bool StationSettings::setVisual(bool on)
+{
+    return setKv(kVisual, flag(on));
+}
+bool StationSettings::setLinAvanc(const QString &v)
+{
+    return setKv(kLinAvanc, v);
+}
+bool StationSettings::setTempLimit(const QString &v)
+{
+    return setKv(kTempLimit, v);
+}
+bool StationSettings::setParcelar(bool on)
+{
+    return setKv(kParcelar, flag(on));
+}
+bool StationSettings::setRelExcel(bool on)
+{
+    return setKv(kRelExcel, flag(on));
+}
+bool StationSettings::setProxyUtil(bool on)
+{
+    return setKv(kProxyUtil, flag(on));
+}
+bool StationSettings::setProxyAutBas(bool on)
+{
+    return setKv(kProxyAutBas, flag(on));
+}
+bool StationSettings::setProxyServ(const QString &v)
+{
+    return setKv(kProxyServ, v);
+}
+bool StationSettings::setProxyPort(const QString &v)
+{
+    return setKv(kProxyPort, v);
+}
 bool StationSettings::setProxyUser(const QString &clear)
 {
     return setKv(kProxyUser, cripLocal(clear));
@@ -160,28 +233,61 @@ bool StationSettings::setProxyPass(const QString &clear)
 {
     return setKv(kProxyPass, cripLocal(clear));
 }
-bool StationSettings::setCodigo(int kind) { return setKv(kCodigo, QString::number(kind)); }
+bool StationSettings::setCodigo(int kind)
+{
+    return setKv(kCodigo, QString::number(kind));
+}
 
 // ---- configura.ini [SISTEMA]
 
-bool StationSettings::numLock() const { return cfgFlag(kSistema, kNumLock, true); }
-QString StationSettings::pathRemess() const { return m_cfg.readString(kSistema, kPathRemess); }
-bool StationSettings::setNumLock(bool on) { return setCfg(kSistema, kNumLock, flag(on)); }
-bool StationSettings::setPathRemess(const QString &v) { return setCfg(kSistema, kPathRemess, v); }
+bool StationSettings::numLock() const
+{
+    return cfgFlag(kSistema, kNumLock, true);
+}
+QString StationSettings::pathRemess() const
+{
+    return m_cfg.readString(kSistema, kPathRemess);
+}
+bool StationSettings::setNumLock(bool on)
+{
+    return setCfg(kSistema, kNumLock, flag(on));
+}
+bool StationSettings::setPathRemess(const QString &v)
+{
+    return setCfg(kSistema, kPathRemess, v);
+}
 
 // ---- configura.ini [CONFIG]
 
-bool StationSettings::parcCrediFiel() const { return cfgFlag(kConfig, kParcCrediFiel, false); }
-bool StationSettings::instiFiel() const { return cfgFlag(kConfig, kInstiFiel, false); }
+bool StationSettings::parcCrediFiel() const
+{
+    return cfgFlag(kConfig, kParcCrediFiel, false);
+}
+bool StationSettings::instiFiel() const
+{
+    return cfgFlag(kConfig, kInstiFiel, false);
+}
 QString StationSettings::valorMensa() const
 {
     return m_cfg.readString(kConfig, kValorMensa, QStringLiteral("0"));
 }
-int StationSettings::tipPesq() const { return m_cfg.readInteger(kConfig, kTipPesq, 0); }
-int StationSettings::tipPesq2() const { return m_cfg.readInteger(kConfig, kTipPesq2, 0); }
-int StationSettings::opcRelFc() const { return m_cfg.readInteger(kConfig, kOpcRelFc, 0); }
+int StationSettings::tipPesq() const
+{
+    return m_cfg.readInteger(kConfig, kTipPesq, 0);
+}
+int StationSettings::tipPesq2() const
+{
+    return m_cfg.readInteger(kConfig, kTipPesq2, 0);
+}
+int StationSettings::opcRelFc() const
+{
+    return m_cfg.readInteger(kConfig, kOpcRelFc, 0);
+}
 
-int StationSettings::idSeg() const { return decodedByte(kIdSeg, 9); }
+int StationSettings::idSeg() const
+{
+    return decodedByte(kIdSeg, 9);
+}
 
 int StationSettings::idSegGravandoPadrao()
 {
@@ -190,7 +296,10 @@ int StationSettings::idSegGravandoPadrao()
     return idSeg();
 }
 
-int StationSettings::idMunic() const { return decodedByte(kIdMunic, 0); }
+int StationSettings::idMunic() const
+{
+    return decodedByte(kIdMunic, 0);
+}
 
 QString StationSettings::pathIntegracao() const
 {
@@ -204,14 +313,35 @@ QString StationSettings::pathIntegracaoGravandoPadrao()
     return pathIntegracao();
 }
 
-QString StationSettings::versBx() const { return m_cfg.readString(kConfig, kVersBx); }
+QString StationSettings::versBx() const
+{
+    return m_cfg.readString(kConfig, kVersBx);
+}
 
-bool StationSettings::setParcCrediFiel(bool on) { return setCfg(kConfig, kParcCrediFiel, flag(on)); }
-bool StationSettings::setInstiFiel(bool on) { return setCfg(kConfig, kInstiFiel, flag(on)); }
-bool StationSettings::setValorMensa(const QString &v) { return setCfg(kConfig, kValorMensa, v); }
-bool StationSettings::setTipPesq(int i) { return setCfg(kConfig, kTipPesq, QString::number(i)); }
-bool StationSettings::setTipPesq2(int i) { return setCfg(kConfig, kTipPesq2, QString::number(i)); }
-bool StationSettings::setOpcRelFc(int i) { return setCfg(kConfig, kOpcRelFc, QString::number(i)); }
+bool StationSettings::setParcCrediFiel(bool on)
+{
+    return setCfg(kConfig, kParcCrediFiel, flag(on));
+}
+bool StationSettings::setInstiFiel(bool on)
+{
+    return setCfg(kConfig, kInstiFiel, flag(on));
+}
+bool StationSettings::setValorMensa(const QString &v)
+{
+    return setCfg(kConfig, kValorMensa, v);
+}
+bool StationSettings::setTipPesq(int i)
+{
+    return setCfg(kConfig, kTipPesq, QString::number(i));
+}
+bool StationSettings::setTipPesq2(int i)
+{
+    return setCfg(kConfig, kTipPesq2, QString::number(i));
+}
+bool StationSettings::setOpcRelFc(int i)
+{
+    return setCfg(kConfig, kOpcRelFc, QString::number(i));
+}
 bool StationSettings::setIdSeg(const QString &clear)
 {
     return setCfg(kConfig, kIdSeg, cripLocal(clear));
@@ -224,6 +354,9 @@ bool StationSettings::setPathIntegracao(const QString &v)
 {
     return setCfg(kConfig, kPathIntegracao, v);
 }
-bool StationSettings::setVersBx(const QString &v) { return setCfg(kConfig, kVersBx, v); }
+bool StationSettings::setVersBx(const QString &v)
+{
+    return setCfg(kConfig, kVersBx, v);
+}
 
 } // namespace zx

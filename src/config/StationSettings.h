@@ -32,22 +32,22 @@ public:
     const IniFile &installFile() const { return m_cfg; }
 
     // ---- kv.ini [SISTEMA]
-    QString porta() const;      // PORTA, "LPT1" when missing or empty
+    QString porta() const; // PORTA, "LPT1" when missing or empty
     QString portaGravandoPadrao(); // the same, writing "LPT1" first when missing or empty
-    int tipo() const;           // TIPO: 0 "Matricial", 1 "Gráfica 1", 2 "Gráfica 2"; default 0
-    int qtdCop() const;         // QTDCOP, default 2
-    bool visual() const;        // VISUAL == "1" (default empty: off)
-    int linAvanc() const;       // LINAVANC, default 5
-    int tempLimit() const;      // TEMPLIMIT (seconds), default 60
-    bool parcelar() const;      // PARCELAR == "1" (default "2")
-    bool relExcel() const;      // REL_EXCEL == "1" (default "2")
-    bool proxyUtil() const;     // PROXY_UTIL == "1" (default "2")
-    bool proxyAutBas() const;   // PROXY_AUTBAS == "1" (default "2")
-    QString proxyServ() const;  // PROXY_SERV, default empty
-    QString proxyPort() const;  // PROXY_PORT as stored (decimal text), default empty
-    QString proxyUser() const;  // PROXY_USER in clear (stored scrambled)
-    QString proxyPass() const;  // PROXY_PASS in clear (stored scrambled)
-    int codigo() const;         // CODIGO: station kind 1, 2 or 3; anything else counts as 1
+    int tipo() const; // TIPO: 0 "Matricial", 1 "Gráfica 1", 2 "Gráfica 2"; default 0
+    int qtdCop() const; // QTDCOP, default 2
+    bool visual() const; // VISUAL == "1" (default empty: off)
+    int linAvanc() const; // LINAVANC, default 5
+    int tempLimit() const; // TEMPLIMIT (seconds), default 60
+    bool parcelar() const; // PARCELAR == "1" (default "2")
+    bool relExcel() const; // REL_EXCEL == "1" (default "2")
+    bool proxyUtil() const; // PROXY_UTIL == "1" (default "2")
+    bool proxyAutBas() const; // PROXY_AUTBAS == "1" (default "2")
+    QString proxyServ() const; // PROXY_SERV, default empty
+    QString proxyPort() const; // PROXY_PORT as stored (decimal text), default empty
+    QString proxyUser() const; // PROXY_USER in clear (stored scrambled)
+    QString proxyPass() const; // PROXY_PASS in clear (stored scrambled)
+    int codigo() const; // CODIGO: station kind 1, 2 or 3; anything else counts as 1
     int codigoGravandoPadrao(); // the same, writing "1" when the stored text is not 1, 2 or 3
 
     bool setPorta(const QString &v);
@@ -67,18 +67,18 @@ public:
     bool setCodigo(int kind);
 
     // ---- configura.ini [SISTEMA]
-    bool numLock() const;       // NUM_LOCK == "1" (default "1": on)
+    bool numLock() const; // NUM_LOCK == "1" (default "1": on)
     QString pathRemess() const; // PATHREMESS, default empty
     bool setNumLock(bool on);
     bool setPathRemess(const QString &v);
 
     // ---- configura.ini [CONFIG]
     bool parcCrediFiel() const; // PARC_CREDI_FIEL == "1" (default "2")
-    bool instiFiel() const;     // INSTI_FIEL == "1" (default "2")
+    bool instiFiel() const; // INSTI_FIEL == "1" (default "2")
     QString valorMensa() const; // VALOR_MENSA as stored (an amount text), default "0"
-    int tipPesq() const;        // TIPPESQ, default 0
-    int tipPesq2() const;       // TIPPESQ2, default 0
-    int opcRelFc() const;       // OPCRELFC, default 0
+    int tipPesq() const; // TIPPESQ, default 0
+    int tipPesq2() const; // TIPPESQ2, default 0
+    int opcRelFc() const; // OPCRELFC, default 0
     // IDSEG decoded as a number, default 9, kept modulo 256.
     int idSeg() const;
     // The same, writing the scrambled "9" first when the key is missing.
@@ -88,7 +88,7 @@ public:
     QString pathIntegracao() const; // PATHINTEGRACAO, default empty
     // The same, creating the key empty when it is missing.
     QString pathIntegracaoGravandoPadrao();
-    QString versBx() const;     // VERSBX, default empty
+    QString versBx() const; // VERSBX, default empty
 
     bool setParcCrediFiel(bool on);
     bool setInstiFiel(bool on);
@@ -96,7 +96,7 @@ public:
     bool setTipPesq(int itemIndex);
     bool setTipPesq2(int itemIndex);
     bool setOpcRelFc(int itemIndex);
-    bool setIdSeg(const QString &clear);   // stored through cripLocal
+    bool setIdSeg(const QString &clear); // stored through cripLocal
     bool setIdMunic(const QString &clear); // stored through cripLocal
     bool setPathIntegracao(const QString &v);
     bool setVersBx(const QString &v);

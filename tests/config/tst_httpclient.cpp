@@ -61,10 +61,11 @@ private slots:
         QTest::newRow("defaults") << QByteArray() << 60000 << false << QString() << false;
         QTest::newRow("time-out") << QByteArray("TEMPLIMIT=45\r\n") << 45000 << false << QString()
                                   << false;
-        QTest::newRow("unreadable time-out") << QByteArray("TEMPLIMIT=x\r\n") << 60000 << false
-                                             << QString() << false;
-        QTest::newRow("proxy off") << QByteArray("PROXY_UTIL=2\r\nPROXY_SERV=p\r\nPROXY_PORT=8080\r\n")
-                                   << 60000 << false << QString() << false;
+        QTest::newRow("unreadable time-out")
+            << QByteArray("TEMPLIMIT=x\r\n") << 60000 << false << QString() << false;
+        QTest::newRow("proxy off")
+            << QByteArray("PROXY_UTIL=2\r\nPROXY_SERV=p\r\nPROXY_PORT=8080\r\n") << 60000 << false
+            << QString() << false;
         QTest::newRow("proxy, no basic")
             << QByteArray("PROXY_UTIL=1\r\nPROXY_AUTBAS=2\r\nPROXY_SERV=p\r\nPROXY_PORT=8080\r\n")
             << 60000 << true << QString() << false;
@@ -105,7 +106,7 @@ private slots:
         FakePlatform fp;
         FakeProxy proxy;
         writeStationFile("PROXY_UTIL=1\r\nPROXY_AUTBAS=1\r\nPROXY_SERV=127.0.0.1\r\nPROXY_PORT="
-                         + QByteArray::number(proxy.serverPort()) + "\r\n");
+            + QByteArray::number(proxy.serverPort()) + "\r\n");
         StationSettings s;
         QVERIFY(s.setProxyUser("caixa"));
         QVERIFY(s.setProxyPass("s3nha"));
@@ -118,9 +119,11 @@ private slots:
         QCOMPARE(r->readAll(), QByteArray("ok"));
         QCOMPARE(proxy.heads.size(), 1);
         const QByteArray head = proxy.heads.first();
-        QVERIFY2(head.startsWith("GET http://zentrix.invalid/consulta?x=1 HTTP/1.1\r\n"), head.constData());
-        QVERIFY2(head.contains(QByteArray("Proxy-Authorization: Basic " + QByteArray("caixa:s3nha").toBase64())),
-                 head.constData());
+        QVERIFY2(head.startsWith("GET http://zentrix.invalid/consulta?x=1 HTTP/1.1\r\n"),
+            head.constData());
+        QVERIFY2(head.contains(QByteArray(
+                     "Proxy-Authorization: Basic " + QByteArray("caixa:s3nha").toBase64())),
+            head.constData());
         r->deleteLater();
     }
 
@@ -131,8 +134,8 @@ private slots:
         server.answer = false;
         StationHttpClient http;
         http.setReadTimeout(300);
-        QNetworkReply *r = http.get(
-            QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort())));
+        QNetworkReply *r
+            = http.get(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort())));
         QSignalSpy done(r, &QNetworkReply::finished);
         QVERIFY(done.wait(5000));
         QVERIFY(r->error() != QNetworkReply::NoError);

@@ -44,17 +44,18 @@ private slots:
 
     void commentsAndUnknownLinesKept()
     {
-        writeAll(path(), "; station file\n[SISTEMA]\nPORTA = LPT1 \n; printer\nEXTRA=1\n\n"
-                         "[OUTRA]\nX=y\nsem igual\n");
+        writeAll(path(),
+            "; station file\n[SISTEMA]\nPORTA = LPT1 \n; printer\nEXTRA=1\n\n"
+            "[OUTRA]\nX=y\nsem igual\n");
         IniFile ini(path());
         QCOMPARE(ini.readString("SISTEMA", "PORTA"), QStringLiteral("LPT1"));
-        QVERIFY(ini.writeString("SISTEMA", "QTDCOP", "3"));  // new key: end of its section
-        QVERIFY(ini.writeString("NOVA", "A", "b"));          // new section: end of file
-        QVERIFY(ini.writeString("SISTEMA", "EXTRA", "2"));   // changed key: same place
+        QVERIFY(ini.writeString("SISTEMA", "QTDCOP", "3")); // new key: end of its section
+        QVERIFY(ini.writeString("NOVA", "A", "b")); // new section: end of file
+        QVERIFY(ini.writeString("SISTEMA", "EXTRA", "2")); // changed key: same place
         QCOMPARE(readAll(path()),
-                 QByteArray("; station file\r\n[SISTEMA]\r\nPORTA = LPT1 \r\n; printer\r\n"
-                            "EXTRA=2\r\nQTDCOP=3\r\n\r\n[OUTRA]\r\nX=y\r\nsem igual\r\n"
-                            "[NOVA]\r\nA=b\r\n"));
+            QByteArray("; station file\r\n[SISTEMA]\r\nPORTA = LPT1 \r\n; printer\r\n"
+                       "EXTRA=2\r\nQTDCOP=3\r\n\r\n[OUTRA]\r\nX=y\r\nsem igual\r\n"
+                       "[NOVA]\r\nA=b\r\n"));
         QCOMPARE(ini.keys("sistema"), QStringList({ "PORTA", "EXTRA", "QTDCOP" }));
     }
 
@@ -142,7 +143,8 @@ private slots:
         // Keys before the first section belong to none; only the first [S] counts.
         QVERIFY(!ini.valueExists("S", "L"));
         QVERIFY(ini.writeString("S", "K", "9"));
-        QCOMPARE(readAll(path()), QByteArray("K=fora\r\n[S]\r\nK=9\r\nk=2\r\n[s]\r\nK=3\r\nL=4\r\n"));
+        QCOMPARE(
+            readAll(path()), QByteArray("K=fora\r\n[S]\r\nK=9\r\nk=2\r\n[s]\r\nK=3\r\nL=4\r\n"));
     }
 
     void numbers_data()

@@ -64,11 +64,10 @@ QString fileOf(const QString &key, QString &section)
 {
     static const QStringList sistemaCfg = { "NUM_LOCK", "PATHREMESS" };
     static const QStringList configCfg = { "PARC_CREDI_FIEL", "INSTI_FIEL", "VALOR_MENSA",
-                                           "TIPPESQ", "TIPPESQ2", "OPCRELFC", "IDSEG",
-                                           "IDMUNIC", "PATHINTEGRACAO", "VERSBX" };
+        "TIPPESQ", "TIPPESQ2", "OPCRELFC", "IDSEG", "IDMUNIC", "PATHINTEGRACAO", "VERSBX" };
     section = configCfg.contains(key) ? QStringLiteral("CONFIG") : QStringLiteral("SISTEMA");
     return configCfg.contains(key) || sistemaCfg.contains(key) ? StationSettings::installFilePath()
-                                                                : StationSettings::stationFilePath();
+                                                               : StationSettings::stationFilePath();
 }
 } // namespace
 
@@ -81,26 +80,55 @@ private slots:
         QTest::addColumn<QByteArray>("stored"); // empty: no files at all
         QTest::addColumn<QVariant>("expected");
         const QList<std::pair<QString, QVariant>> defaults = {
-            { "PORTA", "LPT1" },      { "TIPO", 0 },          { "QTDCOP", 2 },
-            { "VISUAL", false },      { "LINAVANC", 5 },      { "TEMPLIMIT", 60 },
-            { "PARCELAR", false },    { "REL_EXCEL", false }, { "PROXY_UTIL", false },
-            { "PROXY_AUTBAS", false }, { "PROXY_SERV", "" },  { "PROXY_PORT", "" },
-            { "PROXY_USER", "" },     { "PROXY_PASS", "" },   { "CODIGO", 1 },
-            { "NUM_LOCK", true },     { "PATHREMESS", "" },   { "PARC_CREDI_FIEL", false },
-            { "INSTI_FIEL", false },  { "VALOR_MENSA", "0" }, { "TIPPESQ", 0 },
-            { "TIPPESQ2", 0 },        { "OPCRELFC", 0 },      { "IDSEG", 9 },
-            { "IDMUNIC", 0 },         { "PATHINTEGRACAO", "" }, { "VERSBX", "" },
+            { "PORTA", "LPT1" },
+            { "TIPO", 0 },
+            { "QTDCOP", 2 },
+            { "VISUAL", false },
+            { "LINAVANC", 5 },
+            { "TEMPLIMIT", 60 },
+            { "PARCELAR", false },
+            { "REL_EXCEL", false },
+            { "PROXY_UTIL", false },
+            { "PROXY_AUTBAS", false },
+            { "PROXY_SERV", "" },
+            { "PROXY_PORT", "" },
+            { "PROXY_USER", "" },
+            { "PROXY_PASS", "" },
+            { "CODIGO", 1 },
+            { "NUM_LOCK", true },
+            { "PATHREMESS", "" },
+            { "PARC_CREDI_FIEL", false },
+            { "INSTI_FIEL", false },
+            { "VALOR_MENSA", "0" },
+            { "TIPPESQ", 0 },
+            { "TIPPESQ2", 0 },
+            { "OPCRELFC", 0 },
+            { "IDSEG", 9 },
+            { "IDMUNIC", 0 },
+            { "PATHINTEGRACAO", "" },
+            { "VERSBX", "" },
         };
         for (const auto &[key, value] : defaults)
             QTest::newRow(qPrintable(key + " missing")) << key << QByteArray() << value;
         // Unreadable numbers fall back to the default; odd flags read as off.
         const QList<std::tuple<QString, QByteArray, QVariant>> odd = {
-            { "TIPO", "x", 0 },        { "TIPO", "7", 0 },          { "QTDCOP", "dois", 2 },
-            { "LINAVANC", "", 5 },     { "TEMPLIMIT", "1,5", 60 },  { "TEMPLIMIT", "10", 10 },
-            { "CODIGO", "0", 1 },      { "CODIGO", "4", 1 },        { "CODIGO", "3", 3 },
-            { "PORTA", "", "LPT1" },   { "VISUAL", "2", false },    { "VISUAL", "1", true },
-            { "NUM_LOCK", "2", false }, { "NUM_LOCK", "", false },  { "NUM_LOCK", "1", true },
-            { "TIPPESQ", "?", 0 },     { "IDSEG", "lixo", 9 },
+            { "TIPO", "x", 0 },
+            { "TIPO", "7", 0 },
+            { "QTDCOP", "dois", 2 },
+            { "LINAVANC", "", 5 },
+            { "TEMPLIMIT", "1,5", 60 },
+            { "TEMPLIMIT", "10", 10 },
+            { "CODIGO", "0", 1 },
+            { "CODIGO", "4", 1 },
+            { "CODIGO", "3", 3 },
+            { "PORTA", "", "LPT1" },
+            { "VISUAL", "2", false },
+            { "VISUAL", "1", true },
+            { "NUM_LOCK", "2", false },
+            { "NUM_LOCK", "", false },
+            { "NUM_LOCK", "1", true },
+            { "TIPPESQ", "?", 0 },
+            { "IDSEG", "lixo", 9 },
         };
         for (const auto &[key, stored, value] : odd)
             QTest::newRow(qPrintable(key + "=" + QString::fromLatin1(stored)))
@@ -116,7 +144,8 @@ private slots:
             QString section;
             const QString file = fileOf(key, section);
             const QByteArray value = stored == "\x01" ? QByteArray() : stored;
-            writeAll(file, "[" + section.toLatin1() + "]\r\n" + key.toLatin1() + "=" + value + "\r\n");
+            writeAll(
+                file, "[" + section.toLatin1() + "]\r\n" + key.toLatin1() + "=" + value + "\r\n");
         }
         StationSettings s;
         QCOMPARE(getters().value(key)(s), expected);
@@ -127,14 +156,14 @@ private slots:
         FakePlatform fp;
         StationSettings s;
         QVERIFY(s.setPorta("/dev/lp0") && s.setTipo(2) && s.setQtdCop("3") && s.setVisual(true)
-                && s.setLinAvanc("7") && s.setTempLimit("90") && s.setParcelar(true)
-                && s.setRelExcel(true) && s.setProxyUtil(true) && s.setProxyAutBas(true)
-                && s.setProxyServ("proxy.local") && s.setProxyPort("3128")
-                && s.setProxyUser("joão") && s.setProxyPass(" s3nha ") && s.setCodigo(3));
+            && s.setLinAvanc("7") && s.setTempLimit("90") && s.setParcelar(true)
+            && s.setRelExcel(true) && s.setProxyUtil(true) && s.setProxyAutBas(true)
+            && s.setProxyServ("proxy.local") && s.setProxyPort("3128") && s.setProxyUser("joão")
+            && s.setProxyPass(" s3nha ") && s.setCodigo(3));
         QVERIFY(s.setNumLock(false) && s.setPathRemess("/tmp/rem") && s.setParcCrediFiel(true)
-                && s.setInstiFiel(true) && s.setValorMensa("12,34") && s.setTipPesq(2)
-                && s.setTipPesq2(1) && s.setOpcRelFc(3) && s.setIdSeg("12") && s.setIdMunic("300")
-                && s.setPathIntegracao("/tmp/int.txt") && s.setVersBx("3.0.1.7"));
+            && s.setInstiFiel(true) && s.setValorMensa("12,34") && s.setTipPesq(2)
+            && s.setTipPesq2(1) && s.setOpcRelFc(3) && s.setIdSeg("12") && s.setIdMunic("300")
+            && s.setPathIntegracao("/tmp/int.txt") && s.setVersBx("3.0.1.7"));
         StationSettings r; // a fresh reader of the same files
         QCOMPARE(r.porta(), QStringLiteral("/dev/lp0"));
         QCOMPARE(r.tipo(), 2);
@@ -177,9 +206,9 @@ private slots:
         QCOMPARE(s.idSegGravandoPadrao(), 9);
         QCOMPARE(s.pathIntegracaoGravandoPadrao(), QString());
         QCOMPARE(readAll(StationSettings::stationFilePath()),
-                 QByteArray("[SISTEMA]\r\nPORTA=LPT1\r\nCODIGO=1\r\n"));
+            QByteArray("[SISTEMA]\r\nPORTA=LPT1\r\nCODIGO=1\r\n"));
         QCOMPARE(readAll(StationSettings::installFilePath()),
-                 "[CONFIG]\r\nIDSEG=" + cripLocalBytes("9") + "\r\nPATHINTEGRACAO=\r\n");
+            "[CONFIG]\r\nIDSEG=" + cripLocalBytes("9") + "\r\nPATHINTEGRACAO=\r\n");
 
         // Present values stay as they are.
         writeAll(StationSettings::stationFilePath(), "[SISTEMA]\r\nPORTA=COM2\r\nCODIGO=2\r\n");
@@ -193,7 +222,7 @@ private slots:
         QCOMPARE(s.portaGravandoPadrao(), QStringLiteral("LPT1"));
         QCOMPARE(s.codigoGravandoPadrao(), 1);
         QCOMPARE(readAll(StationSettings::stationFilePath()),
-                 QByteArray("[SISTEMA]\r\nPORTA=LPT1\r\nCODIGO=1\r\n"));
+            QByteArray("[SISTEMA]\r\nPORTA=LPT1\r\nCODIGO=1\r\n"));
     }
 
     void codesKeptModulo256_data()
@@ -270,13 +299,27 @@ private slots:
         QTest::addColumn<QByteArray>("parcelar");
         QTest::addColumn<int>("municipio");
         QTest::addColumn<bool>("idsegWritten");
-        QTest::newRow("one installment") << "9" << "1" << "0" << 9 << QByteArray("2") << 0 << false;
-        QTest::newRow("installments missing") << "" << "" << "" << 9 << QByteArray("2") << 0 << false;
-        QTest::newRow("unreadable") << " " << "x" << "0" << 9 << QByteArray("2") << 0 << false;
-        QTest::newRow("six") << "9" << "6" << "0" << 9 << QByteArray("1") << 0 << false;
-        QTest::newRow("two") << "9" << "2" << "0" << 9 << QByteArray("1") << 0 << false;
-        QTest::newRow("new segment") << "4" << "1" << "0" << 4 << QByteArray("2") << 0 << true;
-        QTest::newRow("municipality") << "9" << "1" << "77" << 9 << QByteArray("2") << 77 << false;
+        QTest::newRow("one installment") << "9"
+                                         << "1"
+                                         << "0" << 9 << QByteArray("2") << 0 << false;
+        QTest::newRow("installments missing") << ""
+                                              << ""
+                                              << "" << 9 << QByteArray("2") << 0 << false;
+        QTest::newRow("unreadable") << " "
+                                    << "x"
+                                    << "0" << 9 << QByteArray("2") << 0 << false;
+        QTest::newRow("six") << "9"
+                             << "6"
+                             << "0" << 9 << QByteArray("1") << 0 << false;
+        QTest::newRow("two") << "9"
+                             << "2"
+                             << "0" << 9 << QByteArray("1") << 0 << false;
+        QTest::newRow("new segment") << "4"
+                                     << "1"
+                                     << "0" << 4 << QByteArray("2") << 0 << true;
+        QTest::newRow("municipality") << "9"
+                                      << "1"
+                                      << "77" << 9 << QByteArray("2") << 77 << false;
     }
     void merchantReplyApplied()
     {
@@ -296,9 +339,11 @@ private slots:
         QCOMPARE(codes.municipio, municipio);
         QCOMPARE(s.idSeg(), segmento);
         QCOMPARE(s.idMunic(), municipio);
-        QVERIFY(readAll(StationSettings::stationFilePath()).contains(QByteArray("PARCELAR=" + parcelar + "\r\n")));
+        QVERIFY(readAll(StationSettings::stationFilePath())
+                    .contains(QByteArray("PARCELAR=" + parcelar + "\r\n")));
         const QByteArray cfgAfter = readAll(StationSettings::installFilePath());
-        QCOMPARE(cfgAfter.contains(QByteArray("IDSEG=" + cripLocalBytes("9") + "\r\n")), !idsegWritten);
+        QCOMPARE(
+            cfgAfter.contains(QByteArray("IDSEG=" + cripLocalBytes("9") + "\r\n")), !idsegWritten);
         if (!idsegWritten && municipio == 0)
             QCOMPARE(cfgAfter, cfgBefore); // nothing in configura.ini was touched
     }
