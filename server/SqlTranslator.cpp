@@ -503,7 +503,7 @@ void Translator::attributeInsert()
         int col = 0;
         qsizetype itemStart = j + 1;
         for (++j; at(j); ++j) {
-            const bool endItem = t[j].depth == d && (t[j].isPunct(",") || t[j].isPunct(")"));
+            const bool endItem = (t[j].isPunct(",") && t[j].depth == d + 1) || (t[j].isPunct(")") && t[j].depth == d);
             if (!endItem)
                 continue;
             if (j - itemStart == 1 && t[itemStart].isValue() && col < cols.size())
