@@ -20,6 +20,12 @@ QPointer<TFrmAguaLogin> &current()
     return w;
 }
 
+bool windowingShapes()
+{
+    const QString p = QGuiApplication::platformName();
+    return p != QLatin1String("offscreen") && p != QLatin1String("minimal");
+}
+
 void paintNow(QWidget *w)
 {
     w->repaint();
@@ -81,7 +87,10 @@ void TFrmAguaLogin::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     m_cancelado = false;
     m_passoIniciado = false;
-    // Rounded corners: an elliptic corner of 50 x 50 pixels.
+    // Rounded corners: an elliptic corner of 50 x 50 pixels (where the window system
+    // can shape windows at all).
+    if (!windowingShapes())
+        return;
     QPainterPath path;
     path.addRoundedRect(QRectF(rect()), 25, 25);
     setMask(QRegion(path.toFillPolygon().toPolygon()));
@@ -115,7 +124,8 @@ void mostraAguarde(const QString &texto, const QColor &cor)
     if (QScreen *screen = QGuiApplication::primaryScreen())
         w->move(screen->availableGeometry().center() - w->rect().center());
     w->show();
-    w->raise();
+    if (windowingShapes())
+        w->raise();
     w->activateWindow();
     paintNow(w);
 }
