@@ -89,7 +89,7 @@ struct DbfTable::Private {
     bool showDeleted = false;
     int tableLockDepth = 0;
     int lockTimeoutMs = 10000;
-    int dropped = 0;
+    qint64 dropped = 0;
     QString warning;
     mutable QString error;
 
@@ -280,7 +280,7 @@ bool DbfTable::refresh()
 
 DbfTable::State DbfTable::state() const { return d->state; }
 QString DbfTable::lastError() const { return d->error; }
-int DbfTable::droppedRecords() const { return d->dropped; }
+qint64 DbfTable::droppedRecords() const { return d->dropped; }
 QString DbfTable::warning() const { return d->warning; }
 void DbfTable::setLockTimeout(int milliseconds) { d->lockTimeoutMs = qMax(0, milliseconds); }
 
@@ -298,7 +298,7 @@ bool DbfTable::readRecordsFrom(int firstIndex, int count)
             return setError(d->file.fileName() + QStringLiteral(": ") + err);
         const qint64 whole = qMax<qint64>(0, (all.size() - h.headerLength) / h.recordLength);
         const qint64 usable = qMin<qint64>(h.recordCount, whole);
-        d->dropped = int(h.recordCount - usable);
+        d->dropped = qint64(h.recordCount) - usable;
         d->warning.clear();
         if (d->dropped > 0)
             d->warning = QStringLiteral("%1: o cabeçalho indica %2 registros, mas o arquivo só tem "

@@ -77,7 +77,7 @@ public:
     State state() const;
     QString lastError() const;
     // Records the header counts but the file does not hold whole; 0 on a sound file.
-    int droppedRecords() const;
+    qint64 droppedRecords() const;
     // Description of the damage found at open (empty on a sound file).
     QString warning() const;
     // How long edit() and deleteRecord() wait for a row another program holds.
