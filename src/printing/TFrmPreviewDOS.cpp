@@ -2,9 +2,9 @@
 
 #include "common/core/Cp1252.h"
 #include "common/Messages.h"
+#include "config/StationSettings.h"
 #include "platform/Platform.h"
 #include "printing/PrintOptionGroup.h"
-#include "printing/PrinterPortSetting.h"
 #include "printing/TFrmImprimir.h"
 #include "printing/TextFormat.h"
 #include "printing/TextPrintJob.h"
@@ -465,7 +465,7 @@ int TFrmPreviewDOS::exibe()
     if (m_mostrar)
         return Platform::dialogs().runModal(*this);
     BtnImprimirClick();
-    return QDialog::Accepted;
+    return m_impresso ? QDialog::Accepted : QDialog::Rejected;
 }
 
 void TFrmPreviewDOS::BtnImprimirClick()
@@ -479,10 +479,12 @@ void TFrmPreviewDOS::BtnImprimirClick()
     TFrmImprimir dlg(this, m_mostrar);
     dlg.setPaginas(atual, atual);
     dlg.setCopias(1);
-    dlg.setPorta(PrinterPortSetting::read());
+    dlg.setPorta(StationSettings().portaGravandoPadrao());
     // Unseen, the dialog confirms itself with what it was given.
     const int result = m_mostrar ? Platform::dialogs().runModal(dlg) : int(QDialog::Accepted);
+    m_impresso = false;
     if (result == QDialog::Accepted) {
+        m_impresso = true;
         for (int c = 0; c < dlg.copias(); ++c) {
             bool ok = true;
             switch (dlg.intervalo()) {
@@ -497,8 +499,10 @@ void TFrmPreviewDOS::BtnImprimirClick()
                 break;
             }
             // One message for a failed port, not one per copy.
-            if (!ok)
+            if (!ok) {
+                m_impresso = false;
                 break;
+            }
         }
     }
     if (!m_mostrar && isVisible())
@@ -536,7 +540,7 @@ bool TFrmPreviewDOS::imprimeFaixa(int inicio, int fim, const QString &porta)
     TextPrintJob::report(result);
     m_imprimir->setEnabled(true);
     m_imprimindo = false;
-    return result != TextPrintJob::Result::PortFailed;
+    return result == TextPrintJob::Result::Printed;
 }
 
 void TFrmPreviewDOS::showEvent(QShowEvent *event)

@@ -42,10 +42,14 @@ public:
     int linhasCongeladas() const;
 
     // Shown: runs modally. Unseen: prints at once with the defaults (all pages, one
-    // copy, the station's port) without showing anything, and returns Accepted.
+    // copy, the station's port) without showing anything; Accepted when it printed,
+    // Rejected when the port failed.
     int exibe();
+    // Whether the last print (button, keys or unseen run) reached the port.
+    bool impresso() const { return m_impresso; }
 
-    // Prints pages inicio..fim to the port; false when the port failed.
+    // Prints pages inicio..fim to the port; false (message shown) when the port could
+    // not be opened or written.
     bool imprimeFaixa(int inicio, int fim, const QString &porta);
     // Moves the cursor to the next row (down) or previous row (up) whose text contains
     // texto; false (cursor unchanged) when there is none.
@@ -95,6 +99,7 @@ private:
     bool m_mostrar;
     int m_limiteLinhas;
     bool m_imprimindo = false;
+    bool m_impresso = false;
 };
 
 } // namespace zx

@@ -27,7 +27,7 @@ QString readKv(const QString &root, const QString &key)
 
 QString compareGolden(const QByteArray &actual, const QString &relative)
 {
-    const QString path = zxtest::sourcePath(relative);
+    const QString path = QStringLiteral(ZX_SOURCE_DIR "/tests/") + relative;
     if (zxtest::updateGolden()) {
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile f(path);
