@@ -63,6 +63,10 @@ const DemoFacts &demoFacts()
         DemoFacts d;
         d.operatorCnpj = cnpjWithDigits(QStringLiteral("112223330001"));
         d.merchantCnpj = cnpjWithDigits(QStringLiteral("453127680001"));
+        d.merchantName = QStringLiteral("MERCADO BOA COMPRA LTDA");
+        d.merchantTrade = QStringLiteral("MERCADO BOA COMPRA");
+        d.merchantAddress = QStringLiteral("RUA DAS FLORES, 120 - CENTRO");
+        d.merchantPhone = QStringLiteral("1132104455");
         d.otherMerchantCnpj = cnpjWithDigits(QStringLiteral("834519620001"));
         d.inactiveMerchantCnpj = cnpjWithDigits(QStringLiteral("271546390001"));
         d.payrollCnpj = cnpjWithDigits(QStringLiteral("608154270001"));
@@ -115,7 +119,7 @@ bool seedDemo(QSqlDatabase db, const QDate &today, QString *error)
     // Companies.
     const QList<Person> people = {
         {f.operatorCnpj, "ZENTRIX ADMINISTRACAO LTDA", "ZENTRIX", "AV PAULISTA", "1000", "BELA VISTA", "1130001000", 1},
-        {f.merchantCnpj, "MERCADO BOA COMPRA LTDA", "MERCADO BOA COMPRA", "RUA DAS FLORES", "120", "CENTRO", "1132104455", 1},
+        {f.merchantCnpj, f.merchantName, f.merchantTrade, "RUA DAS FLORES", "120", "CENTRO", f.merchantPhone, 1},
         {f.otherMerchantCnpj, "DROGARIA VIDA LTDA", "DROGARIA VIDA", "RUA BARAO DE JAGUARA", "455", "CENTRO", "1932331200", 2},
         {f.inactiveMerchantCnpj, "FARMACIA SAO JOSE LTDA", "FARMACIA SAO JOSE", "RUA DA BAHIA", "88", "LOURDES", "3132215566", 3},
         {f.payrollCnpj, "METALURGICA HORIZONTE S/A", "METALURGICA HORIZONTE", "AV DAS INDUSTRIAS", "2500", "DISTRITO INDUSTRIAL", "1135557700", 1},
@@ -161,6 +165,7 @@ bool seedDemo(QSqlDatabase db, const QDate &today, QString *error)
 
     // Institutions: CNPJ, situation, type, closing day, maximum limit, contract.
     const QList<QStringList> insts = {{f.payrollCnpj, "1", "2", "25", "3.000,00", "CT-2021-0042"},
+                                      {f.merchantCnpj, "1", "2", "30", "800,00", "CT-2022-0077"},
                                       {f.blockedInstCnpj, "2", "2", "20", "1.500,00", "CT-2019-0007"},
                                       {f.foodCnpj, "1", "3", "10", "1.000,00", "CT-2022-0108"},
                                       {f.loyaltyCnpj, "1", "4", "5", "200,00", "CT-2020-0015"}};
@@ -220,6 +225,10 @@ bool seedDemo(QSqlDatabase db, const QDate &today, QString *error)
                   {"389514760", "JULIANA MOREIRA CAMPOS", "", "16/04/1994", "6070001010", "1", "600,00", "520741"},
                   {"490625871", "LUCAS RIBEIRO MONTEIRO", "", "08/10/1980", "6070001011", "1", "900,00", "830592"},
                   {"501736982", "MARIANA GOMES ARAUJO", "TIAGO GOMES ARAUJO", "25/05/1986", "6070001012", "1", "1.100,00", "419630"}});
+    // The supermarket's own staff buy with its card too.
+    addEmployees(f.merchantCnpj, "1",
+                 {{"123456789", "ROBERTO CAIXA SANTANA", "", "18/02/1990", "6070005001", "1", "600,00", "285714"},
+                  {"234567891", "SILVIA REPOSITORA LEAL", "", "23/10/1993", "6070005002", "1", "600,00", ""}});
     addEmployees(f.blockedInstCnpj, "1",
                  {{"612847093", "OTAVIO SILVA PRADO", "", "11/11/1977", f.cardBlockedInstitution.number, "1", "1.000,00",
                    f.cardBlockedInstitution.password}});

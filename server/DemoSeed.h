@@ -16,7 +16,9 @@ struct DemoCard {
 
 struct DemoFacts {
     QString operatorCnpj;    // the network itself (its users act for any company)
-    QString merchantCnpj;    // "MERCADO BOA COMPRA": the demo station's company
+    QString merchantCnpj;    // "MERCADO BOA COMPRA": the demo station's company; also an
+                             // institution (type 2) for its own staff
+    QString merchantName, merchantTrade, merchantAddress, merchantPhone;
     QString otherMerchantCnpj;    // "DROGARIA VIDA", active, one instalment only
     QString inactiveMerchantCnpj; // "FARMACIA SAO JOSE", no longer accredited
     QString payrollCnpj;     // "METALURGICA HORIZONTE", institution type 2
