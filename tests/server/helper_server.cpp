@@ -118,7 +118,11 @@ ServerProcess::~ServerProcess()
     }
 }
 
-QString ServerProcess::stderrText() { return QString::fromLocal8Bit(m_proc.readAllStandardError()); }
+QString ServerProcess::stderrText()
+{
+    m_stderr += QString::fromLocal8Bit(m_proc.readAllStandardError());
+    return m_stderr;
+}
 
 HttpReply http(const QString &url, const QByteArray &body, const QString &soapAction, bool post, int timeoutMs)
 {

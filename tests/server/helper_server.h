@@ -51,12 +51,14 @@ public:
     bool started() const { return m_port != 0; }
     quint16 port() const { return m_port; }
     QString base() const { return QStringLiteral("http://127.0.0.1:%1/").arg(m_port); }
+    // Everything the server wrote to stderr so far.
     QString stderrText();
 
 private:
     QTemporaryDir m_dir;
     QProcess m_proc;
     quint16 m_port = 0;
+    QString m_stderr;
 };
 
 struct HttpReply {
