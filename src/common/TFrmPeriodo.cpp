@@ -25,7 +25,8 @@ QLineEdit *dateBox(QWidget *parent, const QString &name, int left, const QString
 }
 } // namespace
 
-TFrmPeriodo::TFrmPeriodo(const QDate &today, QWidget *parent) : QDialog(parent)
+TFrmPeriodo::TFrmPeriodo(const QDate &today, QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmPeriodo"));
     setWindowTitle(QStringLiteral("Informe o período Inicial e Final!!!"));
@@ -34,12 +35,12 @@ TFrmPeriodo::TFrmPeriodo(const QDate &today, QWidget *parent) : QDialog(parent)
     setFont(f);
     setFixedSize(320, 200);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
+        | Qt::WindowCloseButtonHint);
 
     m_ini = dateBox(this, QStringLiteral("edtDataIni"), 32,
-                    QStringLiteral("01/") + today.toString(QStringLiteral("MM/yyyy")));
-    m_fim = dateBox(this, QStringLiteral("edtDataFin"), 200,
-                    today.toString(QStringLiteral("dd/MM/yyyy")));
+        QStringLiteral("01/") + today.toString(QStringLiteral("MM/yyyy")));
+    m_fim = dateBox(
+        this, QStringLiteral("edtDataFin"), 200, today.toString(QStringLiteral("dd/MM/yyyy")));
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("btnOK"));
     m_ok->setGeometry(32, 120, 80, 28);
@@ -60,8 +61,14 @@ TFrmPeriodo::TFrmPeriodo(const QDate &today, QWidget *parent) : QDialog(parent)
         move(s->availableGeometry().center() - rect().center());
 }
 
-QString TFrmPeriodo::inicio() const { return m_ini->text(); }
-QString TFrmPeriodo::fim() const { return m_fim->text(); }
+QString TFrmPeriodo::inicio() const
+{
+    return m_ini->text();
+}
+QString TFrmPeriodo::fim() const
+{
+    return m_fim->text();
+}
 
 bool TFrmPeriodo::checkBox(QLineEdit *box)
 {
@@ -95,8 +102,8 @@ bool TFrmPeriodo::eventFilter(QObject *watched, QEvent *event)
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         // Leaving for another window or a popup is no reason to complain; Cancel needs
         // no valid date and OK checks both boxes itself.
-        const bool leavingForm = reason == Qt::ActiveWindowFocusReason
-                                 || reason == Qt::PopupFocusReason;
+        const bool leavingForm
+            = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
         const QWidget *next = QApplication::focusWidget();
         if (!leavingForm && next != m_cancel && next != m_ok && isVisible()) {
             m_checking = true;

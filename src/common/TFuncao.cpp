@@ -28,7 +28,8 @@ namespace {
 class BordaOverlay : public QWidget {
 public:
     BordaOverlay(QWidget *form, int penWidth, const QColor &colour)
-        : QWidget(form), m_pen(colour, penWidth)
+        : QWidget(form)
+        , m_pen(colour, penWidth)
     {
         setObjectName(QStringLiteral("BordaForm"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -83,12 +84,21 @@ QString &boletoBase()
 bool g_mouseHidden = false;
 } // namespace
 
-TFuncao::TFuncao(QObject *parent) : QObject(parent) { setObjectName(QStringLiteral("Funcao")); }
+TFuncao::TFuncao(QObject *parent)
+    : QObject(parent)
+{
+    setObjectName(QStringLiteral("Funcao"));
+}
 
-QString TFuncao::SoNumero(const QString &text) { return funcao::SoNumero(text); }
-QString TFuncao::FmtNr(const QString &text) { return funcao::FmtNr(text); }
-QString TFuncao::inserCarac(const QString &direction, QChar fill, const QString &text,
-                            int length)
+QString TFuncao::SoNumero(const QString &text)
+{
+    return funcao::SoNumero(text);
+}
+QString TFuncao::FmtNr(const QString &text)
+{
+    return funcao::FmtNr(text);
+}
+QString TFuncao::inserCarac(const QString &direction, QChar fill, const QString &text, int length)
 {
     return funcao::inserCarac(direction, fill, text, length);
 }
@@ -96,15 +106,27 @@ QString TFuncao::Cria_Zeros(const QString &direction, const QString &text, int l
 {
     return funcao::Cria_Zeros(direction, text, length);
 }
-QString TFuncao::RemZerEsq(const QString &text) { return funcao::RemZerEsq(text); }
-QString TFuncao::RemoveAcento(const QString &text) { return funcao::RemoveAcento(text); }
-QString TFuncao::RemoveCarcEsp(const QString &text) { return funcao::RemoveCarcEsp(text); }
-QString TFuncao::RemovEspDup(const QString &text, const QString &pattern,
-                             const QString &replacement)
+QString TFuncao::RemZerEsq(const QString &text)
+{
+    return funcao::RemZerEsq(text);
+}
+QString TFuncao::RemoveAcento(const QString &text)
+{
+    return funcao::RemoveAcento(text);
+}
+QString TFuncao::RemoveCarcEsp(const QString &text)
+{
+    return funcao::RemoveCarcEsp(text);
+}
+QString TFuncao::RemovEspDup(
+    const QString &text, const QString &pattern, const QString &replacement)
 {
     return funcao::RemovEspDup(text, pattern, replacement);
 }
-QString TFuncao::primMaiusc(const QString &text) { return funcao::primMaiusc(text); }
+QString TFuncao::primMaiusc(const QString &text)
+{
+    return funcao::primMaiusc(text);
+}
 QString TFuncao::AlinhCampo(const QString &text, int alignment, int width)
 {
     return funcao::AlinhCampo(text, alignment, width);
@@ -122,23 +144,31 @@ bool TFuncao::CalculaCnpjCpf(const QString &text, bool showMessages)
         return true;
     if (showMessages) {
         switch (v) {
-        case V::TooLong: MsgZentrix(QStringLiteral("Número muito extenso!!!")); break;
-        case V::InvalidCpf: MsgZentrix(QStringLiteral("CPF inválido!!!")); break;
-        default: MsgZentrix(QStringLiteral("CNPJ inválido!!!")); break;
+        case V::TooLong:
+            MsgZentrix(QStringLiteral("Número muito extenso!!!"));
+            break;
+        case V::InvalidCpf:
+            MsgZentrix(QStringLiteral("CPF inválido!!!"));
+            break;
+        default:
+            MsgZentrix(QStringLiteral("CNPJ inválido!!!"));
+            break;
         }
     }
     return false;
 }
 
-QString TFuncao::FmtCNPJ_CPF(const QString &text) { return funcao::FmtCNPJ_CPF(text); }
+QString TFuncao::FmtCNPJ_CPF(const QString &text)
+{
+    return funcao::FmtCNPJ_CPF(text);
+}
 
 bool TFuncao::VerPIS(const QString &text, bool showMessages)
 {
     const funcao::PisVerdict v = funcao::checkPis(text);
     if (v == funcao::PisVerdict::Invalid && showMessages)
         Platform::dialogs().message(QStringLiteral("Atenção!"),
-                                    QStringLiteral("O PIS/PASEP informado não é válido!"),
-                                    MsgIcon::Error, MsgButton::Ok);
+            QStringLiteral("O PIS/PASEP informado não é válido!"), MsgIcon::Error, MsgButton::Ok);
     return v == funcao::PisVerdict::Valid;
 }
 
@@ -155,20 +185,25 @@ bool TFuncao::ChecaEstado(const QString &text)
     if (funcao::estadoValido(text))
         return true;
     MsgZentrix(QLatin1Char('"') + text.trimmed()
-               + QStringLiteral("\" não é uma Sigla de Estado válida!!!"));
+        + QStringLiteral("\" não é uma Sigla de Estado válida!!!"));
     return false;
 }
 
-QString TFuncao::fmtCEP(const QString &text) { return funcao::fmtCEP(text); }
-QString TFuncao::FmtFone(const QString &text) { return funcao::FmtFone(text); }
+QString TFuncao::fmtCEP(const QString &text)
+{
+    return funcao::fmtCEP(text);
+}
+QString TFuncao::FmtFone(const QString &text)
+{
+    return funcao::FmtFone(text);
+}
 
 QString TFuncao::Comp_Fone(const QString &text)
 {
     QString field;
     if (funcao::compFone(text, &field) == funcao::FoneVerdict::Incomplete)
         Platform::dialogs().message(QStringLiteral("Aviso do Sistema"),
-                                    QStringLiteral("Número incompleto!!!"), MsgIcon::Error,
-                                    MsgButton::Ok);
+            QStringLiteral("Número incompleto!!!"), MsgIcon::Error, MsgButton::Ok);
     return field;
 }
 
@@ -186,18 +221,21 @@ QString TFuncao::NR_Extenso(Money amount)
     if (words)
         return *words;
     MsgZentrix(QStringLiteral("O valor está fora do intervalo permitido.")
-               + QStringLiteral("O número deve ser menor que 999.999.999,99.")
-               + QStringLiteral(" Se não for corrigido o número não será escrito por extenso."));
+        + QStringLiteral("O número deve ser menor que 999.999.999,99.")
+        + QStringLiteral(" Se não for corrigido o número não será escrito por extenso."));
     return QString();
 }
 
 Money TFuncao::Juros(int modo, const QDate &fim, const QDate &inicio, Money rate, Money amount)
 {
     return funcao::Juros(modo == 0 ? funcao::JurosModo::Desconto : funcao::JurosModo::Juros, fim,
-                         inicio, rate, amount);
+        inicio, rate, amount);
 }
 
-int TFuncao::DiasNoMes(int year, int month) { return funcao::DiasNoMes(year, month); }
+int TFuncao::DiasNoMes(int year, int month)
+{
+    return funcao::DiasNoMes(year, month);
+}
 
 QString TFuncao::Periodo(QString &inicio, QString &fim)
 {
@@ -230,14 +268,17 @@ QString TFuncao::Versao(const QString &fileName)
     return funcao::FmtVersao(QCoreApplication::applicationVersion());
 }
 
-QString TFuncao::NrIP() { return Platform::hostInfo().firstIPv4(); }
+QString TFuncao::NrIP()
+{
+    return Platform::hostInfo().firstIPv4();
+}
 
 void TFuncao::BordaForm(QWidget *form, int penWidth, const QColor &colour)
 {
     if (!form)
         return;
-    if (auto *existing = form->findChild<BordaOverlay *>(QStringLiteral("BordaForm"),
-                                                         Qt::FindDirectChildrenOnly)) {
+    if (auto *existing = form->findChild<BordaOverlay *>(
+            QStringLiteral("BordaForm"), Qt::FindDirectChildrenOnly)) {
         existing->setPen(penWidth, colour);
         return;
     }
@@ -263,22 +304,32 @@ void TFuncao::MostraMouse(bool show, bool centre)
 }
 
 void TFuncao::impBoletoTQB(const QString &nossoNumero, const QString &grupo,
-                           const QString &nomeSacado, const QString &endereco1,
-                           const QString &endereco2)
+    const QString &nomeSacado, const QString &endereco1, const QString &endereco2)
 {
     // Values are percent-encoded: a name with "&" or "#" must not cut the address.
     auto enc = [](const QString &v) { return QString::fromLatin1(QUrl::toPercentEncoding(v)); };
     const QString url = boletoBase() + QStringLiteral("boleto_bb.php?nossnr=") + enc(nossoNumero)
-                        + QStringLiteral("&grupo=") + enc(grupo) + QStringLiteral("&nomSacad=")
-                        + enc(nomeSacado) + QStringLiteral("&ender1=") + enc(endereco1)
-                        + QStringLiteral("&ender2=") + enc(endereco2);
+        + QStringLiteral("&grupo=") + enc(grupo) + QStringLiteral("&nomSacad=") + enc(nomeSacado)
+        + QStringLiteral("&ender1=") + enc(endereco1) + QStringLiteral("&ender2=") + enc(endereco2);
     Platform::desktop().openUrl(url);
 }
 
-QString TFuncao::boletoBaseUrl() { return boletoBase(); }
-void TFuncao::setBoletoBaseUrl(const QString &url) { boletoBase() = url; }
+QString TFuncao::boletoBaseUrl()
+{
+    return boletoBase();
+}
+void TFuncao::setBoletoBaseUrl(const QString &url)
+{
+    boletoBase() = url;
+}
 
-void TFuncao::MsgErro(const QString &text) { zx::MsgErro(text); }
-void TFuncao::MsgAtencao(const QString &text) { zx::MsgAtencao(text); }
+void TFuncao::MsgErro(const QString &text)
+{
+    zx::MsgErro(text);
+}
+void TFuncao::MsgAtencao(const QString &text)
+{
+    zx::MsgAtencao(text);
+}
 
 } // namespace zx

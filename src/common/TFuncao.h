@@ -25,14 +25,14 @@ public:
     // Text helpers
     static QString SoNumero(const QString &text);
     static QString FmtNr(const QString &text);
-    static QString inserCarac(const QString &direction, QChar fill, const QString &text,
-                              int length);
+    static QString inserCarac(
+        const QString &direction, QChar fill, const QString &text, int length);
     static QString Cria_Zeros(const QString &direction, const QString &text, int length);
     static QString RemZerEsq(const QString &text);
     static QString RemoveAcento(const QString &text);
     static QString RemoveCarcEsp(const QString &text);
-    static QString RemovEspDup(const QString &text, const QString &pattern,
-                               const QString &replacement);
+    static QString RemovEspDup(
+        const QString &text, const QString &pattern, const QString &replacement);
     static QString primMaiusc(const QString &text);
     static QString AlinhCampo(const QString &text, int alignment, int width);
     static QString Encriptografar(const QString &text, QChar key);
@@ -52,8 +52,7 @@ public:
     // Amounts in words, interest, months, period
     static QString NR_Extenso(Money amount);
     // modo 0 discount, 1 interest; rate in percent. Note the order: end date first.
-    static Money Juros(int modo, const QDate &fim, const QDate &inicio, Money rate,
-                       Money amount);
+    static Money Juros(int modo, const QDate &fim, const QDate &inicio, Money rate, Money amount);
     static int DiasNoMes(int year, int month);
     // Asks for a date range; "start|end" (and both texts set) or "" when cancelled.
     static QString Periodo(QString &inicio, QString &fim);
@@ -72,8 +71,7 @@ public:
     static void MostraMouse(bool show, bool centre);
     // The maker's slip page in the default browser.
     static void impBoletoTQB(const QString &nossoNumero, const QString &grupo,
-                             const QString &nomeSacado, const QString &endereco1,
-                             const QString &endereco2);
+        const QString &nomeSacado, const QString &endereco1, const QString &endereco2);
     static QString boletoBaseUrl();
     static void setBoletoBaseUrl(const QString &url);
 

@@ -49,7 +49,7 @@ private slots:
         if (valid) {
             QVERIFY(fp.dialogs->messages.isEmpty());
         } else {
-            QCOMPARE(fp.dialogs->texts(), QStringList{message});
+            QCOMPARE(fp.dialogs->texts(), QStringList { message });
             QCOMPARE(fp.dialogs->messages.first().icon, zx::MsgIcon::Information);
         }
     }
@@ -59,26 +59,66 @@ private slots:
         QTest::addColumn<QString>("op");
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
-        QTest::newRow("cpf") << "cpf" << "12345678909" << "123.456.789-09";
-        QTest::newRow("cpf short padded") << "cpf" << "4560192202" << "045.601.922-02";
-        QTest::newRow("cnpj 13 digits") << "cpf" << "1222333000181" << "01.222.333/0001-81";
-        QTest::newRow("cnpj over 14 cut") << "cpf" << "1122233300018199" << "11.222.333/0001-81";
-        QTest::newRow("cpf empty") << "cpf" << " - " << "";
-        QTest::newRow("cep short") << "cep" << "12.345" << "12345-000";
-        QTest::newRow("cep full") << "cep" << "01310-100" << "01310-100";
-        QTest::newRow("cep blank") << "cep" << "   " << "";
-        QTest::newRow("fone 10 with zero") << "fone" << "011 3333-4444" << "(11)3333-4444";
-        QTest::newRow("fone 11") << "fone" << "11987654321" << "(11)98765-4321";
-        QTest::newRow("fone 7") << "fone" << "3334444" << "333-4444";
-        QTest::newRow("fone 8") << "fone" << "33334444" << "3333-4444";
-        QTest::newRow("fone 9") << "fone" << "987654321" << "98765-4321";
-        QTest::newRow("fone 5 digits") << "fone" << "12345" << "";
-        QTest::newRow("fone 12 bare") << "fone" << "551133334444" << "551133334444";
-        QTest::newRow("compfone 7") << "compfone" << "3334444" << "   3334444";
-        QTest::newRow("compfone 8") << "compfone" << "3333-4444" << "  33334444";
-        QTest::newRow("compfone 9") << "compfone" << "(11) 3334444" << "11 3334444";
-        QTest::newRow("compfone 10 zero dropped") << "compfone" << "0113333-4444" << "1133334444";
-        QTest::newRow("compfone nothing") << "compfone" << "000" << "";
+        QTest::newRow("cpf") << "cpf"
+                             << "12345678909"
+                             << "123.456.789-09";
+        QTest::newRow("cpf short padded") << "cpf"
+                                          << "4560192202"
+                                          << "045.601.922-02";
+        QTest::newRow("cnpj 13 digits") << "cpf"
+                                        << "1222333000181"
+                                        << "01.222.333/0001-81";
+        QTest::newRow("cnpj over 14 cut") << "cpf"
+                                          << "1122233300018199"
+                                          << "11.222.333/0001-81";
+        QTest::newRow("cpf empty") << "cpf"
+                                   << " - "
+                                   << "";
+        QTest::newRow("cep short") << "cep"
+                                   << "12.345"
+                                   << "12345-000";
+        QTest::newRow("cep full") << "cep"
+                                  << "01310-100"
+                                  << "01310-100";
+        QTest::newRow("cep blank") << "cep"
+                                   << "   "
+                                   << "";
+        QTest::newRow("fone 10 with zero") << "fone"
+                                           << "011 3333-4444"
+                                           << "(11)3333-4444";
+        QTest::newRow("fone 11") << "fone"
+                                 << "11987654321"
+                                 << "(11)98765-4321";
+        QTest::newRow("fone 7") << "fone"
+                                << "3334444"
+                                << "333-4444";
+        QTest::newRow("fone 8") << "fone"
+                                << "33334444"
+                                << "3333-4444";
+        QTest::newRow("fone 9") << "fone"
+                                << "987654321"
+                                << "98765-4321";
+        QTest::newRow("fone 5 digits") << "fone"
+                                       << "12345"
+                                       << "";
+        QTest::newRow("fone 12 bare") << "fone"
+                                      << "551133334444"
+                                      << "551133334444";
+        QTest::newRow("compfone 7") << "compfone"
+                                    << "3334444"
+                                    << "   3334444";
+        QTest::newRow("compfone 8") << "compfone"
+                                    << "3333-4444"
+                                    << "  33334444";
+        QTest::newRow("compfone 9") << "compfone"
+                                    << "(11) 3334444"
+                                    << "11 3334444";
+        QTest::newRow("compfone 10 zero dropped") << "compfone"
+                                                  << "0113333-4444"
+                                                  << "1133334444";
+        QTest::newRow("compfone nothing") << "compfone"
+                                          << "000"
+                                          << "";
     }
     void formats()
     {
@@ -135,7 +175,7 @@ private slots:
         if (message) {
             QCOMPARE(fp.dialogs->messages.first().caption, QStringLiteral("Atenção!"));
             QCOMPARE(fp.dialogs->messages.first().text,
-                     QStringLiteral("O PIS/PASEP informado não é válido!"));
+                QStringLiteral("O PIS/PASEP informado não é válido!"));
             QCOMPARE(fp.dialogs->messages.first().icon, zx::MsgIcon::Error);
         }
     }
@@ -162,7 +202,7 @@ private slots:
         zx::FakePlatform fp;
         QCOMPARE(TFuncao::ValTitulo(text), valid);
         QCOMPARE(fp.dialogs->texts(),
-                 message ? QStringList{QStringLiteral("Título inválido!!!")} : QStringList());
+            message ? QStringList { QStringLiteral("Título inválido!!!") } : QStringList());
     }
 
     void estado_data()
@@ -184,9 +224,9 @@ private slots:
         zx::FakePlatform fp;
         QCOMPARE(TFuncao::ChecaEstado(text), valid);
         QCOMPARE(fp.dialogs->texts(),
-                 valid ? QStringList()
-                       : QStringList{QLatin1Char('"') + text.trimmed()
-                                     + QStringLiteral("\" não é uma Sigla de Estado válida!!!")});
+            valid ? QStringList()
+                  : QStringList { QLatin1Char('"') + text.trimmed()
+                      + QStringLiteral("\" não é uma Sigla de Estado válida!!!") });
     }
 
     void valData_data()
@@ -232,7 +272,8 @@ private slots:
         QTest::newRow("RemZerEsq no zero") << TFuncao::RemZerEsq("102") << "102";
         QTest::newRow("RemoveAcento") << TFuncao::RemoveAcento("Ação É Güê ñ") << "Acao E Gue ñ";
         QTest::newRow("RemoveCarcEsp")
-            << TFuncao::RemoveCarcEsp(QStringLiteral("a&b§c@dªeºf#g$h¨i*j´k^l~m`n")) << "abcdefghijklmn";
+            << TFuncao::RemoveCarcEsp(QStringLiteral("a&b§c@dªeºf#g$h¨i*j´k^l~m`n"))
+            << "abcdefghijklmn";
         QTest::newRow("RemovEspDup") << TFuncao::RemovEspDup("  a     b  c ", "  ", " ") << "a b c";
         QTest::newRow("RemovEspDup replacement holds pattern")
             << TFuncao::RemovEspDup("a b", " ", "  ") << "a  b";
@@ -243,7 +284,8 @@ private slots:
         QTest::newRow("AlinhCampo right") << TFuncao::AlinhCampo("ab", 1, 4) << "  ab";
         QTest::newRow("AlinhCampo left") << TFuncao::AlinhCampo("ab", 0, 4) << "ab  ";
         QTest::newRow("AlinhCampo other") << TFuncao::AlinhCampo("ab", 3, 4) << "";
-        QTest::newRow("Encriptografar") << TFuncao::Encriptografar("AB", QChar(0xC8)) << "\u2020\u2026"; // 0x86 0x85
+        QTest::newRow("Encriptografar")
+            << TFuncao::Encriptografar("AB", QChar(0xC8)) << "\u2020\u2026"; // 0x86 0x85
         QTest::newRow("FmtVersao") << zx::funcao::FmtVersao("2.10.3.0") << "02.10.03.00";
         QTest::newRow("FmtVersao short") << zx::funcao::FmtVersao("1.2") << "01.02.00.00";
     }
@@ -259,7 +301,7 @@ private slots:
         QString all;
         for (int b = 0; b < 256; ++b)
             all += QChar(zx::cp1252::decodeChar(uchar(b)));
-        for (QChar key : {QChar('k'), QChar(0), QChar(0xE7)}) {
+        for (QChar key : { QChar('k'), QChar(0), QChar(0xE7) }) {
             const QString once = TFuncao::Encriptografar(all, key);
             QVERIFY(once != all);
             QCOMPARE(TFuncao::Encriptografar(once, key), all);
@@ -275,15 +317,15 @@ private slots:
         QCoreApplication::setApplicationVersion(QStringLiteral("3.0.1.6"));
         QCOMPARE(TFuncao::Versao(), QStringLiteral("03.00.01.06"));
         QCOMPARE(TFuncao::Versao(QCoreApplication::applicationFilePath()),
-                 QStringLiteral("03.00.01.06"));
+            QStringLiteral("03.00.01.06"));
         QCOMPARE(TFuncao::Versao(QStringLiteral("/bin/sh")), QString());
 
         TFuncao::setBoletoBaseUrl(QStringLiteral("https://slips.example/"));
         TFuncao::impBoletoTQB("123", "7", "Ana & Filhos", "Rua A, 1", "CEP 01000-000");
         QCOMPARE(fp.desktop->opened,
-                 QStringList{QStringLiteral("https://slips.example/boleto_bb.php?nossnr=123&grupo=7"
-                                            "&nomSacad=Ana%20%26%20Filhos&ender1=Rua%20A%2C%201"
-                                            "&ender2=CEP%2001000-000")});
+            QStringList { QStringLiteral("https://slips.example/boleto_bb.php?nossnr=123&grupo=7"
+                                         "&nomSacad=Ana%20%26%20Filhos&ender1=Rua%20A%2C%201"
+                                         "&ender2=CEP%2001000-000") });
     }
 
     void formExiste()
@@ -294,10 +336,10 @@ private slots:
             QWidget gone;
             dangling = &gone;
         }
-        QVERIFY(TFuncao::FormExiste({nullptr, w}));
-        QVERIFY(!TFuncao::FormExiste({nullptr, dangling}));
+        QVERIFY(TFuncao::FormExiste({ nullptr, w }));
+        QVERIFY(!TFuncao::FormExiste({ nullptr, dangling }));
         delete w;
-        QVERIFY(!TFuncao::FormExiste({w}));
+        QVERIFY(!TFuncao::FormExiste({ w }));
     }
 
     void bordaFormShapesTheWindow()
@@ -306,13 +348,13 @@ private slots:
         form.resize(200, 100);
         TFuncao::BordaForm(&form, 3, Qt::red);
         QVERIFY(!form.mask().isEmpty());
-        QVERIFY(!form.mask().contains(QPoint(0, 0)));      // corner cut off
+        QVERIFY(!form.mask().contains(QPoint(0, 0))); // corner cut off
         QVERIFY(form.mask().contains(QPoint(100, 50)));
-        QVERIFY(!form.mask().contains(QPoint(100, 99)));   // height - 1
+        QVERIFY(!form.mask().contains(QPoint(100, 99))); // height - 1
         form.show();
         form.resize(300, 150);
-        QVERIFY(form.mask().contains(QPoint(250, 75)));    // follows the size
-        TFuncao::BordaForm(&form, 2, Qt::blue);            // restyles, does not stack
+        QVERIFY(form.mask().contains(QPoint(250, 75))); // follows the size
+        TFuncao::BordaForm(&form, 2, Qt::blue); // restyles, does not stack
         QCOMPARE(form.findChildren<QWidget *>(QStringLiteral("BordaForm")).size(), 1);
     }
 };

@@ -25,7 +25,7 @@ int run(const QStringList &args, zxtool::Io &io)
     return 0;
 }
 
-zxtool::Registrar reg({QStringLiteral("extenso"), QStringLiteral("extenso AMOUNT"),
-                       QStringLiteral("an amount in words (decimal comma or point)"), run});
+zxtool::Registrar reg({ QStringLiteral("extenso"), QStringLiteral("extenso AMOUNT"),
+    QStringLiteral("an amount in words (decimal comma or point)"), run });
 
 } // namespace

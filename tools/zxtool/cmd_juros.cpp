@@ -40,8 +40,7 @@ int run(const QStringList &args, zxtool::Io &io)
     return 0;
 }
 
-zxtool::Registrar reg({QStringLiteral("juros"), QStringLiteral("juros MODE START END RATE AMOUNT"),
-                       QStringLiteral("amount at END with monthly interest (1) or discount (0)"),
-                       run});
+zxtool::Registrar reg({ QStringLiteral("juros"), QStringLiteral("juros MODE START END RATE AMOUNT"),
+    QStringLiteral("amount at END with monthly interest (1) or discount (0)"), run });
 
 } // namespace

@@ -6,7 +6,7 @@ namespace zx::funcao {
 
 int DiasNoMes(int year, int month)
 {
-    static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    static const int days[12] = { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
     if (month < 1 || month > 12)
         return 0;
     if (month == 2 && QDate::isLeapYear(year))

@@ -5,15 +5,14 @@
 namespace zx::funcao {
 
 namespace {
-const char *const kUnits[10] = {"",     "UM",   "DOIS", "TRES", "QUATRO",
-                                "CINCO", "SEIS", "SETE", "OITO", "NOVE"};
-const char *const kTeens[10] = {"",       "ONZE",      "DOZE",      "TREZE",   "QUATORZE",
-                                "QUINZE", "DEZESSEIS", "DEZESSETE", "DEZOITO", "DEZENOVE"};
-const char *const kTens[10] = {"",          "DEZ",      "VINTE",   "TRINTA",  "QUARENTA",
-                               "CINQUENTA", "SESSENTA", "SETENTA", "OITENTA", "NOVENTA"};
-const char *const kHundreds[10] = {"",           "CENTO",      "DUZENTOS",  "TREZENTOS",
-                                   "QUATROCENTOS", "QUINHENTOS", "SEISCENTOS", "SETECENTOS",
-                                   "OITOCENTOS",   "NOVECENTOS"};
+const char *const kUnits[10]
+    = { "", "UM", "DOIS", "TRES", "QUATRO", "CINCO", "SEIS", "SETE", "OITO", "NOVE" };
+const char *const kTeens[10] = { "", "ONZE", "DOZE", "TREZE", "QUATORZE", "QUINZE", "DEZESSEIS",
+    "DEZESSETE", "DEZOITO", "DEZENOVE" };
+const char *const kTens[10] = { "", "DEZ", "VINTE", "TRINTA", "QUARENTA", "CINQUENTA", "SESSENTA",
+    "SETENTA", "OITENTA", "NOVENTA" };
+const char *const kHundreds[10] = { "", "CENTO", "DUZENTOS", "TREZENTOS", "QUATROCENTOS",
+    "QUINHENTOS", "SEISCENTOS", "SETECENTOS", "OITOCENTOS", "NOVECENTOS" };
 
 // Words of a three-digit group "htu".
 QString group(const QString &g)
@@ -65,7 +64,7 @@ std::optional<QString> extenso(Money amount)
     const QString U = group(unitsGroup);
     const QString C = group(QLatin1Char('0') + frac);
     int n = 0;
-    for (const QString *w : {&M, &K, &U, &C})
+    for (const QString *w : { &M, &K, &U, &C })
         if (!w->isEmpty())
             ++n;
 
@@ -105,7 +104,8 @@ std::optional<QString> extenso(Money amount)
             text = C;
         else
             text += QLatin1String(" E ") + C;
-        text += frac == QLatin1String("01") ? QLatin1String(" CENTAVO") : QLatin1String(" CENTAVOS");
+        text
+            += frac == QLatin1String("01") ? QLatin1String(" CENTAVO") : QLatin1String(" CENTAVOS");
     }
     return text;
 }

@@ -5,7 +5,10 @@
 namespace zx::funcao {
 
 namespace {
-int digitAt(const QString &digits, qsizetype i) { return digits.at(i).unicode() - '0'; }
+int digitAt(const QString &digits, qsizetype i)
+{
+    return digits.at(i).unicode() - '0';
+}
 
 bool oneRepeatedDigit(const QString &digits)
 {
@@ -51,7 +54,7 @@ CpfCnpjVerdict checkCnpjCpf(const QString &text)
     const int d1 = checkDigit(base, 0, 2, cnpj);
     const int d2 = checkDigit(base, 2 * d1, 3, cnpj);
     const bool ok = d1 == digitAt(digits, digits.size() - 2)
-                    && d2 == digitAt(digits, digits.size() - 1) && !oneRepeatedDigit(digits);
+        && d2 == digitAt(digits, digits.size() - 1) && !oneRepeatedDigit(digits);
     if (ok)
         return cnpj ? CpfCnpjVerdict::ValidCnpj : CpfCnpjVerdict::ValidCpf;
     return cnpj ? CpfCnpjVerdict::InvalidCnpj : CpfCnpjVerdict::InvalidCpf;
@@ -65,11 +68,11 @@ QString FmtCNPJ_CPF(const QString &text)
     if (d.size() > 11) {
         d = Cria_Zeros(QStringLiteral("E"), d, 14);
         return d.mid(0, 2) + QLatin1Char('.') + d.mid(2, 3) + QLatin1Char('.') + d.mid(5, 3)
-               + QLatin1Char('/') + d.mid(8, 4) + QLatin1Char('-') + d.mid(12, 2);
+            + QLatin1Char('/') + d.mid(8, 4) + QLatin1Char('-') + d.mid(12, 2);
     }
     d = Cria_Zeros(QStringLiteral("E"), d, 11);
     return d.mid(0, 3) + QLatin1Char('.') + d.mid(3, 3) + QLatin1Char('.') + d.mid(6, 3)
-           + QLatin1Char('-') + d.mid(9, 2);
+        + QLatin1Char('-') + d.mid(9, 2);
 }
 
 PisVerdict checkPis(const QString &text)
@@ -81,7 +84,7 @@ PisVerdict checkPis(const QString &text)
     // extra digits may be ignored.
     if (d.size() != 11)
         return PisVerdict::Invalid;
-    static const int weights[10] = {3, 2, 9, 8, 7, 6, 5, 4, 3, 2}; // digits 1..10
+    static const int weights[10] = { 3, 2, 9, 8, 7, 6, 5, 4, 3, 2 }; // digits 1..10
     int sum = 0;
     for (int i = 0; i < 10; ++i)
         sum += digitAt(d, i) * weights[i];
@@ -107,7 +110,7 @@ TituloVerdict checkTitulo(const QString &text)
             return 11 - r;
         return (r == 0 && spMg) ? 1 : 0;
     };
-    static const int weights[9] = {2, 9, 8, 7, 6, 5, 4, 3, 2};
+    static const int weights[9] = { 2, 9, 8, 7, 6, 5, 4, 3, 2 };
     int sum1 = 0;
     for (int i = 0; i < 9; ++i)
         sum1 += weights[i] * digitAt(d, i);
@@ -119,8 +122,8 @@ TituloVerdict checkTitulo(const QString &text)
 
 bool estadoValido(const QString &text)
 {
-    static const QString codes =
-        QStringLiteral("SPMGRJRSSCPRESDFMTMSGOTOBASEALPBPEMARNCEPIPAAMAPFNACRRRO");
+    static const QString codes
+        = QStringLiteral("SPMGRJRSSCPRESDFMTMSGOTOBASEALPBPEMARNCEPIPAAMAPFNACRRRO");
     const QString t = text.trimmed().toUpper();
     if (t.isEmpty())
         return true;
@@ -157,10 +160,10 @@ QString FmtFone(const QString &text)
         return d.left(5) + QLatin1Char('-') + d.mid(5);
     case 10:
         return QLatin1Char('(') + d.left(2) + QLatin1Char(')') + d.mid(2, 4) + QLatin1Char('-')
-               + d.mid(6);
+            + d.mid(6);
     case 11:
         return QLatin1Char('(') + d.left(2) + QLatin1Char(')') + d.mid(2, 5) + QLatin1Char('-')
-               + d.mid(7);
+            + d.mid(7);
     default:
         return d;
     }

@@ -9,8 +9,8 @@ namespace zx::funcao {
 enum class CpfCnpjVerdict {
     ValidCpf,
     ValidCnpj,
-    TooLong,     // more than 14 digits
-    InvalidCpf,  // up to 11 digits (an empty text is an invalid CPF)
+    TooLong, // more than 14 digits
+    InvalidCpf, // up to 11 digits (an empty text is an invalid CPF)
     InvalidCnpj, // 12 to 14 digits
 };
 // Up to 11 digits are a CPF, 12 to 14 a CNPJ (left-padded with zeros); numbers made

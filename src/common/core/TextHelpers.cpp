@@ -7,7 +7,10 @@
 namespace zx::funcao {
 
 namespace {
-bool isAsciiDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
+bool isAsciiDigit(QChar c)
+{
+    return c.unicode() >= '0' && c.unicode() <= '9';
+}
 
 const QString &accented()
 {
