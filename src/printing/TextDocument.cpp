@@ -1,5 +1,6 @@
 #include "printing/TextDocument.h"
 
+#include "common/core/Cp1252.h"
 #include "common/core/TextHelpers.h"
 
 namespace zx {
@@ -52,6 +53,25 @@ qsizetype TextDocument::markerRow(int page) const
         if (isPageMarker(lines.at(r).text) && markerPage(lines.at(r).text) == page)
             return r;
     return -1;
+}
+
+TextDocument TextDocument::fromTabbed(const QByteArray &bytes)
+{
+    TextDocument doc;
+    QList<QByteArray> rows = bytes.split('\n');
+    if (!rows.isEmpty() && rows.last().isEmpty())
+        rows.removeLast(); // the final line break ends the last line
+    for (QByteArray row : rows) {
+        if (row.endsWith('\r'))
+            row.chop(1);
+        const QString line = cp1252::decode(row);
+        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+        if (tab < 0)
+            doc.append(line, QString());
+        else
+            doc.append(line.mid(tab + 1), line.left(tab));
+    }
+    return doc;
 }
 
 QString TextDocument::alinhCampo(const QString &text, int alignment, int width)

@@ -1,6 +1,7 @@
 #pragma once
 // A text report as printed on continuous paper: lines with their format specification,
 // split into pages by invisible marker lines ("PAGINA ATUAL: 001").
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -32,6 +33,11 @@ public:
     int pageAt(qsizetype row) const;
     // Row of the marker of a page, -1 when none.
     qsizetype markerRow(int page) const;
+
+    // A document written one line per line as "specification<TAB>text" in
+    // Windows-1252 (CR LF or LF); a line without a tab is all text, without a
+    // specification.
+    static TextDocument fromTabbed(const QByteArray &bytes);
 
     // Cut to the width, then pad: 0 left-aligned, 1 right-aligned, 2 centred (the odd
     // blank on the right). Any other alignment gives an empty text.

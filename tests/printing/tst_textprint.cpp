@@ -47,6 +47,7 @@ private slots:
     void pageRange_data();
     void pageRange();
     void markers();
+    void tabbedDocument();
     void alinhCampo_data();
     void alinhCampo();
     void portPaths_data();
@@ -171,6 +172,20 @@ void TstTextPrint::markers()
     EscpWriter w;
     QCOMPARE(w.render(flat, 1, 5, {}), line("A"));
     QCOMPARE(w.render(flat, 2, 2, {}), line("A"));
+}
+
+void TstTextPrint::tabbedDocument()
+{
+    const TextDocument d = TextDocument::fromTabbed(
+        QByteArray("|1-60|17|0|\tJos\xE9\r\n|1-60|17|0|\t\r\n|1-3|10|8|4-9|17|0|\tTOTAL 12,50\t!\n"
+                   "sem tab\n"));
+    QCOMPARE(d.lines, (QList<TextLine>{{QStringLiteral("José"), QStringLiteral("|1-60|17|0|")},
+                                       {QString(), QStringLiteral("|1-60|17|0|")},
+                                       {QStringLiteral("TOTAL 12,50\t!"), QStringLiteral("|1-3|10|8|4-9|17|0|")},
+                                       {QStringLiteral("sem tab"), QString()}}));
+    QCOMPARE(EscpWriter().render(d, 1, d.totalPages(), {}),
+             esc(4) + "Jose\r\n" + esc(4) + "\r\n" + esc(8) + "TOT" + esc(4) + "AL 12,\r\n"
+                 + "sem tab\r\n");
 }
 
 void TstTextPrint::alinhCampo_data()
