@@ -1,7 +1,7 @@
 // Parsing cost of a large packed reply: unzip + parse into the temporary table, against
 // a bare QXmlStreamReader pass over the same text. Prints one line.
-#include "service/protocol/Packing.h"
 #include "service/protocol/RecordList.h"
+#include "service/protocol/Packing.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>
@@ -18,20 +18,20 @@ constexpr int kRuns = 5;
 
 QString buildReply()
 {
-    const QStringList names{"NUMER_CARTA", "CPF_FUNCI", "DESCR_FUNCI", "LIMIT_CARTA",
-                            "ACUMU_CARTA", "SITUA_CARTA", "DATA_VENDA", "CNPJ_INSTI"};
+    const QStringList names { "NUMER_CARTA", "CPF_FUNCI", "DESCR_FUNCI", "LIMIT_CARTA",
+        "ACUMU_CARTA", "SITUA_CARTA", "DATA_VENDA", "CNPJ_INSTI" };
     GridModel grid(names);
     QList<QStringList> rows;
     rows.reserve(kRows);
     for (int i = 0; i < kRows; ++i) {
-        rows.append({QString::number(1000000000LL + i * 7919LL),
-                     QString::number(10000000000LL + i * 104729LL).left(11),
-                     QStringLiteral("JOSÉ DA CONCEIÇÃO %1").arg(i),
-                     QStringLiteral("%1,00").arg(500 + i % 1500),
-                     QStringLiteral("%1,%2").arg(i % 997).arg(i % 100, 2, 10, QLatin1Char('0')),
-                     QString::number(i % 4),
-                     QStringLiteral("%1/03/2024").arg(1 + i % 28, 2, 10, QLatin1Char('0')),
-                     QStringLiteral("12345678000195")});
+        rows.append({ QString::number(1000000000LL + i * 7919LL),
+            QString::number(10000000000LL + i * 104729LL).left(11),
+            QStringLiteral("JOSÉ DA CONCEIÇÃO %1").arg(i),
+            QStringLiteral("%1,00").arg(500 + i % 1500),
+            QStringLiteral("%1,%2").arg(i % 997).arg(i % 100, 2, 10, QLatin1Char('0')),
+            QString::number(i % 4),
+            QStringLiteral("%1/03/2024").arg(1 + i % 28, 2, 10, QLatin1Char('0')),
+            QStringLiteral("12345678000195") });
     }
     return joinLines(getXMLListV(names, rows));
 }

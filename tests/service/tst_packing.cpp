@@ -20,7 +20,7 @@ QString allBytes()
 
 QByteArray rawDeflate(const QByteArray &data, int windowBits)
 {
-    z_stream zs{};
+    z_stream zs {};
     deflateInit2(&zs, 9, Z_DEFLATED, windowBits, 8, Z_DEFAULT_STRATEGY);
     QByteArray out(int(deflateBound(&zs, uLong(data.size()))) + 32, Qt::Uninitialized);
     zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.constData()));
@@ -118,14 +118,15 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("digest");
-        QTest::newRow("empty") << "" << "D41D8CD98F00B204E9800998ECF8427E";
-        QTest::newRow("abc") << "abc" << "900150983CD24FB0D6963F7D28E17F72";
+        QTest::newRow("empty") << ""
+                               << "D41D8CD98F00B204E9800998ECF8427E";
+        QTest::newRow("abc") << "abc"
+                             << "900150983CD24FB0D6963F7D28E17F72";
         // Hashed as the Windows-1252 byte 0xE7, not as UTF-8.
-        QTest::newRow("c cedilla") << "ç"
-                                   << QString::fromLatin1(
-                                          QCryptographicHash::hash("\xE7", QCryptographicHash::Md5)
-                                              .toHex()
-                                              .toUpper());
+        QTest::newRow("c cedilla")
+            << "ç"
+            << QString::fromLatin1(
+                   QCryptographicHash::hash("\xE7", QCryptographicHash::Md5).toHex().toUpper());
     }
     void md5()
     {
@@ -166,16 +167,16 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("text");
         const QDate day(2024, 3, 5);
-        QTest::newRow("web id packed") << int(IdentityForm::WebIdPacked)
-                                       << int(QMetaType::QByteArray) << getIDWeb(day);
-        QTest::newRow("hash packed") << int(IdentityForm::HashPacked) << int(QMetaType::QByteArray)
-                                     << getIDWebMD5(day);
-        QTest::newRow("hash external") << int(IdentityForm::HashExternal)
-                                       << int(QMetaType::QByteArray) << getIDWebMD5(day);
-        QTest::newRow("hash text") << int(IdentityForm::HashText) << int(QMetaType::QString)
-                                   << getIDWebMD5(day);
-        QTest::newRow("web id text") << int(IdentityForm::WebIdText) << int(QMetaType::QString)
-                                     << getIDWeb(day);
+        QTest::newRow("web id packed")
+            << int(IdentityForm::WebIdPacked) << int(QMetaType::QByteArray) << getIDWeb(day);
+        QTest::newRow("hash packed")
+            << int(IdentityForm::HashPacked) << int(QMetaType::QByteArray) << getIDWebMD5(day);
+        QTest::newRow("hash external")
+            << int(IdentityForm::HashExternal) << int(QMetaType::QByteArray) << getIDWebMD5(day);
+        QTest::newRow("hash text")
+            << int(IdentityForm::HashText) << int(QMetaType::QString) << getIDWebMD5(day);
+        QTest::newRow("web id text")
+            << int(IdentityForm::WebIdText) << int(QMetaType::QString) << getIDWeb(day);
     }
     void identityForms()
     {

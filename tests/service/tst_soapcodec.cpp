@@ -32,17 +32,16 @@ class TstSoapCodec : public QObject {
 private slots:
     void requestEnvelope()
     {
-        const QByteArray env = writeRequest(
-            kNs, "execSQL2",
-            {{"id", XsdType::Base64Binary, QByteArray("\x78\xDA\x01")},
-             {"sql", XsdType::String, QStringLiteral("a\r\nb")}});
-        QCOMPARE(env, QByteArray(
-                          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-                          "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\" "
-                          "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-                          "xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\"><soap:Body>"
-                          "<execSQL2 xmlns=\"http://tempuri.org/\"><id>eNoB</id>"
-                          "<sql>a&#13;\nb</sql></execSQL2></soap:Body></soap:Envelope>\n"));
+        const QByteArray env = writeRequest(kNs, "execSQL2",
+            { { "id", XsdType::Base64Binary, QByteArray("\x78\xDA\x01") },
+                { "sql", XsdType::String, QStringLiteral("a\r\nb") } });
+        QCOMPARE(env,
+            QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+                       "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\" "
+                       "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+                       "xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\"><soap:Body>"
+                       "<execSQL2 xmlns=\"http://tempuri.org/\"><id>eNoB</id>"
+                       "<sql>a&#13;\nb</sql></execSQL2></soap:Body></soap:Envelope>\n"));
         QCOMPARE(soapAction(kNs, "getAutoriz"), QStringLiteral("http://tempuri.org/getAutoriz"));
     }
 
@@ -51,18 +50,18 @@ private slots:
         QTest::addColumn<XsdType>("type");
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QVariant>("expected");
-        const QString recordList = QStringLiteral(
-            "<?xml version='1.0' standalone='yes'?>\r\n<DATASET>\r\n<REGISTRO>\r\n"
-            "<NOME>Ação & Cia</NOME>\r\n</REGISTRO>\r\n</DATASET>\r\n");
-        QTest::newRow("record list text") << XsdType::String << QVariant(recordList)
-                                          << QVariant(recordList);
-        QTest::newRow("empty string") << XsdType::String << QVariant(QString())
-                                      << QVariant(QString());
+        const QString recordList
+            = QStringLiteral("<?xml version='1.0' standalone='yes'?>\r\n<DATASET>\r\n<REGISTRO>\r\n"
+                             "<NOME>Ação & Cia</NOME>\r\n</REGISTRO>\r\n</DATASET>\r\n");
+        QTest::newRow("record list text")
+            << XsdType::String << QVariant(recordList) << QVariant(recordList);
+        QTest::newRow("empty string")
+            << XsdType::String << QVariant(QString()) << QVariant(QString());
         QTest::newRow("outside XML 1.0") << XsdType::String << QVariant(QStringLiteral("a\x01z"))
                                          << QVariant(QStringLiteral("a?z"));
-        QTest::newRow("astral character") << XsdType::String
-                                          << QVariant(QString::fromUtf8("\xF0\x9F\x98\x80"))
-                                          << QVariant(QString::fromUtf8("\xF0\x9F\x98\x80"));
+        QTest::newRow("astral character")
+            << XsdType::String << QVariant(QString::fromUtf8("\xF0\x9F\x98\x80"))
+            << QVariant(QString::fromUtf8("\xF0\x9F\x98\x80"));
         QByteArray bytes;
         for (int i = 0; i < 256; ++i)
             bytes.append(char(i));
@@ -75,15 +74,16 @@ private slots:
         const QDateTime utc(QDate(2024, 3, 5), QTime(13, 4, 5, 6), Qt::UTC);
         QTest::newRow("dateTime") << XsdType::DateTime << QVariant(utc) << QVariant(utc);
         const QDateTime offset(QDate(2024, 3, 5), QTime(10, 4, 5), QTimeZone(-3 * 3600));
-        QTest::newRow("dateTime with offset") << XsdType::DateTime << QVariant(offset)
-                                              << QVariant(offset);
+        QTest::newRow("dateTime with offset")
+            << XsdType::DateTime << QVariant(offset) << QVariant(offset);
     }
     void requestRoundTrip()
     {
         QFETCH(XsdType, type);
         QFETCH(QVariant, value);
         QFETCH(QVariant, expected);
-        const QByteArray env = writeRequest(kNs, "op", {{"p", type, value}, {"q", XsdType::Int, 7}});
+        const QByteArray env
+            = writeRequest(kNs, "op", { { "p", type, value }, { "q", XsdType::Int, 7 } });
         QString error;
         const auto req = readRequest(env, &error);
         QVERIFY2(req.has_value(), qPrintable(error));
@@ -102,7 +102,8 @@ private slots:
         QTest::addColumn<XsdType>("type");
         QTest::addColumn<QVariant>("value");
         QTest::newRow("string") << XsdType::String << QVariant(QStringLiteral("SUCESSO\r\n<&>"));
-        QTest::newRow("bytes") << XsdType::Base64Binary << QVariant(QByteArray("\x78\xDA\0\xFF", 4));
+        QTest::newRow("bytes") << XsdType::Base64Binary
+                               << QVariant(QByteArray("\x78\xDA\0\xFF", 4));
         QTest::newRow("nil bytes") << XsdType::Base64Binary << QVariant();
         QTest::newRow("bool") << XsdType::Boolean << QVariant(true);
         QTest::newRow("int") << XsdType::Int << QVariant(41);
@@ -112,8 +113,8 @@ private slots:
     {
         QFETCH(XsdType, type);
         QFETCH(QVariant, value);
-        const SoapResponse r = readResponse(writeResponse(kNs, "getDSXML2", type, value), kNs,
-                                            "getDSXML2", type);
+        const SoapResponse r
+            = readResponse(writeResponse(kNs, "getDSXML2", type, value), kNs, "getDSXML2", type);
         QVERIFY2(r.ok(), qPrintable(r.error));
         QCOMPARE(r.value, value);
     }
@@ -121,10 +122,10 @@ private slots:
     void doubleSpecials()
     {
         QCOMPARE(encodeValue(XsdType::Double, std::numeric_limits<double>::infinity()),
-                 QStringLiteral("INF"));
+            QStringLiteral("INF"));
         QVERIFY(std::isnan(decodeValue(XsdType::Double, "NaN")->toDouble()));
         QCOMPARE(decodeValue(XsdType::Double, " -INF ")->toDouble(),
-                 -std::numeric_limits<double>::infinity());
+            -std::numeric_limits<double>::infinity());
         QCOMPARE(decodeValue(XsdType::Double, "1,5"), std::nullopt);
     }
 
@@ -135,7 +136,7 @@ private slots:
         QTest::addColumn<QString>("string");
         QTest::addColumn<QString>("detail");
         QTest::newRow("written here")
-            << writeFault({"soap:Client", "Parâmetro inválido", "", "id"}) << "soap:Client"
+            << writeFault({ "soap:Client", "Parâmetro inválido", "", "id" }) << "soap:Client"
             << "Parâmetro inválido"
             << "id";
         QTest::newRow("server framework style")
@@ -169,14 +170,14 @@ private slots:
         QTest::newRow("html error page")
             << QByteArray("<html><body>502 Bad Gateway</body></html>") << XsdType::Boolean;
         QTest::newRow("truncated") << envelope(ok).left(120) << XsdType::Boolean;
-        QTest::newRow("SOAP 1.2")
-            << QByteArray("<e:Envelope xmlns:e=\"http://www.w3.org/2003/05/soap-envelope\">"
-                          "<e:Body>" + ok + "</e:Body></e:Envelope>")
-            << XsdType::Boolean;
-        QTest::newRow("no body")
-            << QByteArray("<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\">"
-                          "</soap:Envelope>")
-            << XsdType::Boolean;
+        QTest::newRow("SOAP 1.2") << QByteArray(
+            "<e:Envelope xmlns:e=\"http://www.w3.org/2003/05/soap-envelope\">"
+            "<e:Body>"
+            + ok + "</e:Body></e:Envelope>")
+                                  << XsdType::Boolean;
+        QTest::newRow("no body") << QByteArray(
+            "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\">"
+            "</soap:Envelope>") << XsdType::Boolean;
         QTest::newRow("empty body") << envelope("") << XsdType::Boolean;
         QTest::newRow("other operation")
             << envelope("<execSQLResponse xmlns=\"http://tempuri.org/\"><execSQLResult>true"
@@ -197,9 +198,9 @@ private slots:
                         "</execSQL2Result></execSQL2Response>")
             << XsdType::Base64Binary;
         QTest::newRow("two body elements") << envelope(ok + ok) << XsdType::Boolean;
-        QTest::newRow("DTD")
-            << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE x [<!ENTITY a 'b'>]>") + envelope(ok).mid(38)
-            << XsdType::Boolean;
+        QTest::newRow("DTD") << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE x [<!ENTITY a 'b'>]>")
+                + envelope(ok).mid(38)
+                             << XsdType::Boolean;
     }
     void invalidResponses()
     {
@@ -212,7 +213,7 @@ private slots:
         // The well-formed one of the table's family is read, so the refusals are not blanket.
         QVERIFY(readResponse(::envelope("<execSQL2Response xmlns=\"http://tempuri.org/\">"
                                         "<execSQL2Result>true</execSQL2Result></execSQL2Response>"),
-                             kNs, "execSQL2", XsdType::Boolean)
+            kNs, "execSQL2", XsdType::Boolean)
                     .ok());
     }
 
@@ -220,7 +221,8 @@ private slots:
     {
         QString error;
         QVERIFY(!readRequest("not xml", &error));
-        QVERIFY(!readRequest(envelope("<op xmlns=\"urn:a\"><p xmlns=\"urn:b\">1</p></op>"), &error));
+        QVERIFY(
+            !readRequest(envelope("<op xmlns=\"urn:a\"><p xmlns=\"urn:b\">1</p></op>"), &error));
         QVERIFY(!readRequest(envelope("<op xmlns=\"urn:a\"><p><nested/></p></op>"), &error));
         QVERIFY(!readRequest(envelope("<op xmlns=\"urn:a\"/><op xmlns=\"urn:a\"/>"), &error));
         // Headers are skipped, unqualified parts accepted.
@@ -241,9 +243,9 @@ private slots:
         QStringList names;
         for (const auto &s : ServiceCatalog::services())
             names << s.name;
-        QCOMPARE(names, (QStringList{"servico", "kv1", "kv1_F", "kv2", "kv3", "kv3_F"}));
+        QCOMPARE(names, (QStringList { "servico", "kv1", "kv1_F", "kv2", "kv3", "kv3_F" }));
         QCOMPARE(ServiceCatalog::endpoint("http://h/ws/", "kv1_F"),
-                 QStringLiteral("http://h/ws/kv1_F.asmx"));
+            QStringLiteral("http://h/ws/kv1_F.asmx"));
 
         int count = 0;
         for (const auto &s : ServiceCatalog::services()) {
@@ -274,8 +276,8 @@ private slots:
                     break;
                 }
                 QVERIFY2(o.params.isEmpty() || o.params.at(0).name.startsWith("id")
-                             || o.identity == IdentityForm::None,
-                         qPrintable(where));
+                        || o.identity == IdentityForm::None,
+                    qPrintable(where));
             }
         }
         QCOMPARE(count, 2 + 4 + 4 + 16 + 22 + 2);

@@ -26,9 +26,9 @@ int run(const QStringList &args, zxtool::Io &io)
     return 0;
 }
 
-zxtool::Registrar reg({QStringLiteral("id"), QStringLiteral("id [--date dd/mm/yyyy]"),
-                       QStringLiteral("web identifier and hashed identifier of a day (today "
-                                      "by default)"),
-                       run});
+zxtool::Registrar reg({ QStringLiteral("id"), QStringLiteral("id [--date dd/mm/yyyy]"),
+    QStringLiteral("web identifier and hashed identifier of a day (today "
+                   "by default)"),
+    run });
 
 } // namespace

@@ -43,9 +43,9 @@ int pack(const QStringList &args, zxtool::Io &io)
     return 0;
 }
 
-zxtool::Registrar reg({QStringLiteral("pack"), QStringLiteral("pack [--base64]"),
-                       QStringLiteral("zlib-pack stdin (level 9) to stdout, optionally as "
-                                      "base64 as it travels in SOAP"),
-                       pack});
+zxtool::Registrar reg({ QStringLiteral("pack"), QStringLiteral("pack [--base64]"),
+    QStringLiteral("zlib-pack stdin (level 9) to stdout, optionally as "
+                   "base64 as it travels in SOAP"),
+    pack });
 
 } // namespace

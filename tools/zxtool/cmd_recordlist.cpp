@@ -31,8 +31,8 @@ int run(const QStringList &args, zxtool::Io &io)
     QByteArray data = in.readAll();
     QString error;
     if (base64) {
-        const auto decoded = QByteArray::fromBase64Encoding(data.simplified().replace(' ', ""),
-                                                            QByteArray::AbortOnBase64DecodingErrors);
+        const auto decoded = QByteArray::fromBase64Encoding(
+            data.simplified().replace(' ', ""), QByteArray::AbortOnBase64DecodingErrors);
         if (decoded.decodingStatus != QByteArray::Base64DecodingStatus::Ok) {
             io.err << "zxtool recordlist: input is not base64\n";
             return 1;
@@ -54,8 +54,8 @@ int run(const QStringList &args, zxtool::Io &io)
         // Replies may carry a raw "&": the "e_e" convention protects it, values restored.
         const auto text = zx::protocol::decodeReplyBytes(data, &error);
         if (text)
-            fields = zx::protocol::setTblTempXMLSt(zx::protocol::escapeAmpersands(*text), table,
-                                                   &error);
+            fields = zx::protocol::setTblTempXMLSt(
+                zx::protocol::escapeAmpersands(*text), table, &error);
         for (auto &row : table) {
             for (QString &v : row.valores)
                 v = zx::protocol::restoreAmpersands(v);
@@ -80,10 +80,10 @@ int run(const QStringList &args, zxtool::Io &io)
     return 0;
 }
 
-zxtool::Registrar reg({QStringLiteral("recordlist"),
-                       QStringLiteral("recordlist [--packed|--base64] [--amp]"),
-                       QStringLiteral("parse a record-list reply on stdin; print each row as "
-                                      "FIELD=value lines, rows apart by a blank line"),
-                       run});
+zxtool::Registrar reg(
+    { QStringLiteral("recordlist"), QStringLiteral("recordlist [--packed|--base64] [--amp]"),
+        QStringLiteral("parse a record-list reply on stdin; print each row as "
+                       "FIELD=value lines, rows apart by a blank line"),
+        run });
 
 } // namespace

@@ -30,8 +30,8 @@ int unpack(const QStringList &args, zxtool::Io &io)
         return 1;
     QByteArray data = in.readAll();
     if (base64) {
-        const auto decoded = QByteArray::fromBase64Encoding(data.simplified().replace(' ', ""),
-                                                            QByteArray::AbortOnBase64DecodingErrors);
+        const auto decoded = QByteArray::fromBase64Encoding(
+            data.simplified().replace(' ', ""), QByteArray::AbortOnBase64DecodingErrors);
         if (decoded.decodingStatus != QByteArray::Base64DecodingStatus::Ok) {
             io.err << "zxtool unpack: input is not base64\n";
             return 1;
@@ -53,10 +53,10 @@ int unpack(const QStringList &args, zxtool::Io &io)
     return 0;
 }
 
-zxtool::Registrar reg({QStringLiteral("unpack"),
-                       QStringLiteral("unpack [--base64] [--limit BYTES]"),
-                       QStringLiteral("inflate a zlib payload from stdin to stdout (refuses "
-                                      "truncated, corrupt or over-long streams)"),
-                       unpack});
+zxtool::Registrar reg(
+    { QStringLiteral("unpack"), QStringLiteral("unpack [--base64] [--limit BYTES]"),
+        QStringLiteral("inflate a zlib payload from stdin to stdout (refuses "
+                       "truncated, corrupt or over-long streams)"),
+        unpack });
 
 } // namespace

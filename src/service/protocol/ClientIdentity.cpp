@@ -11,7 +11,10 @@ QString getIDWeb(const QDate &today)
     return QString::number(number / kIdWebDivisor);
 }
 
-QString getIDWebMD5(const QDate &today) { return getMD5(getIDWeb(today)); }
+QString getIDWebMD5(const QDate &today)
+{
+    return getMD5(getIDWeb(today));
+}
 
 QVariant identityArgument(IdentityForm form, const QString &idText)
 {

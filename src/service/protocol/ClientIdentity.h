@@ -18,11 +18,11 @@ QString getIDWebMD5(const QDate &today);
 
 // Which identity an operation carries, and in what form.
 enum class IdentityForm {
-    None,         // no identity parameter
-    WebIdPacked,  // SQL operations: the caller's id text (the web identifier) as zlib bytes
-    HashPacked,   // byte-array operations: the hashed identifier as zlib bytes
-    HashText,     // plain-text operations: the hashed identifier as text
-    WebIdText,    // the legacy last-registration-number operation: the web identifier
+    None, // no identity parameter
+    WebIdPacked, // SQL operations: the caller's id text (the web identifier) as zlib bytes
+    HashPacked, // byte-array operations: the hashed identifier as zlib bytes
+    HashText, // plain-text operations: the hashed identifier as text
+    WebIdText, // the legacy last-registration-number operation: the web identifier
     HashExternal, // the payroll-code operation: the hashed identifier through getZip2
 };
 
@@ -35,8 +35,8 @@ QVariant identityArgument(IdentityForm form, const QString &idText);
 QVariant identityArgument(IdentityForm form, const QDate &today);
 
 // Server side: the id text inside a received identity argument (unpacked where packed).
-std::optional<QString> identityText(IdentityForm form, const QVariant &argument,
-                                    QString *error = nullptr);
+std::optional<QString> identityText(
+    IdentityForm form, const QVariant &argument, QString *error = nullptr);
 
 // True when the received identity is the one of `today` in this form. For WebIdPacked
 // only the part before "&&__" (credentials that some SQL requests append) is compared.

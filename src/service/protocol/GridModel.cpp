@@ -2,10 +2,14 @@
 
 namespace zx::protocol {
 
-GridModel::GridModel(QObject *parent) : QAbstractTableModel(parent) { }
+GridModel::GridModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
 
 GridModel::GridModel(const QStringList &captions, QObject *parent)
-    : QAbstractTableModel(parent), m_captions(captions)
+    : QAbstractTableModel(parent)
+    , m_captions(captions)
 {
 }
 

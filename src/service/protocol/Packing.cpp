@@ -11,10 +11,9 @@ namespace zx::protocol {
 
 namespace {
 
-std::atomic<qsizetype> g_inflateLimit{kDefaultInflateLimit};
+std::atomic<qsizetype> g_inflateLimit { kDefaultInflateLimit };
 
-template<typename T>
-std::optional<T> fail(QString *error, const QString &why)
+template <typename T> std::optional<T> fail(QString *error, const QString &why)
 {
     if (error)
         *error = why;
@@ -23,17 +22,23 @@ std::optional<T> fail(QString *error, const QString &why)
 
 } // namespace
 
-qsizetype inflateLimit() { return g_inflateLimit.load(); }
+qsizetype inflateLimit()
+{
+    return g_inflateLimit.load();
+}
 
-void setInflateLimit(qsizetype bytes) { g_inflateLimit.store(std::max<qsizetype>(0, bytes)); }
+void setInflateLimit(qsizetype bytes)
+{
+    g_inflateLimit.store(std::max<qsizetype>(0, bytes));
+}
 
 QByteArray zlibDeflate(const QByteArray &bytes)
 {
     uLongf size = compressBound(uLong(bytes.size()));
     QByteArray out(qsizetype(size), Qt::Uninitialized);
     const int rc = compress2(reinterpret_cast<Bytef *>(out.data()), &size,
-                             reinterpret_cast<const Bytef *>(bytes.constData()),
-                             uLong(bytes.size()), Z_BEST_COMPRESSION);
+        reinterpret_cast<const Bytef *>(bytes.constData()), uLong(bytes.size()),
+        Z_BEST_COMPRESSION);
     // compressBound guarantees room; only memory exhaustion can fail here.
     Q_ASSERT(rc == Z_OK);
     if (rc != Z_OK)
@@ -49,7 +54,7 @@ std::optional<QByteArray> zlibInflate(const QByteArray &stream, QString *error, 
     if (stream.isEmpty())
         return fail<QByteArray>(error, QStringLiteral("pacote zlib vazio"));
 
-    z_stream zs{};
+    z_stream zs {};
     if (inflateInit(&zs) != Z_OK)
         return fail<QByteArray>(error, QStringLiteral("zlib: falha ao iniciar"));
 
@@ -102,7 +107,10 @@ std::optional<QByteArray> zlibInflate(const QByteArray &stream, QString *error, 
     return out;
 }
 
-QByteArray getZip(const QString &text) { return zlibDeflate(zx::cp1252::encode(text)); }
+QByteArray getZip(const QString &text)
+{
+    return zlibDeflate(zx::cp1252::encode(text));
+}
 
 std::optional<QString> getUnzip(const QByteArray &packed, QString *error, qsizetype limit)
 {
@@ -112,7 +120,10 @@ std::optional<QString> getUnzip(const QByteArray &packed, QString *error, qsizet
     return zx::cp1252::decode(*bytes);
 }
 
-QByteArray getZip2(const QString &text) { return getZip(text); }
+QByteArray getZip2(const QString &text)
+{
+    return getZip(text);
+}
 
 std::optional<QString> getUnzip2(const QByteArray &packed, QString *error, qsizetype limit)
 {

@@ -18,20 +18,20 @@ void setInflateLimit(qsizetype bytes);
 QByteArray zlibDeflate(const QByteArray &bytes);
 // Exactly one complete zlib stream: no truncation, no trailing bytes, no more than
 // `limit` inflated bytes (limit < 0: the process-wide bound).
-std::optional<QByteArray> zlibInflate(const QByteArray &stream, QString *error = nullptr,
-                                      qsizetype limit = -1);
+std::optional<QByteArray> zlibInflate(
+    const QByteArray &stream, QString *error = nullptr, qsizetype limit = -1);
 
 // Text level: the text's Windows-1252 bytes packed / the inflated bytes as Windows-1252
 // text (one character per byte).
 QByteArray getZip(const QString &text);
-std::optional<QString> getUnzip(const QByteArray &packed, QString *error = nullptr,
-                                qsizetype limit = -1);
+std::optional<QString> getUnzip(
+    const QByteArray &packed, QString *error = nullptr, qsizetype limit = -1);
 
 // The pair of the payroll-code operation. Its packing component is not available to
 // this build; the server agrees to read it as the zlib form, so the pair routes there.
 QByteArray getZip2(const QString &text);
-std::optional<QString> getUnzip2(const QByteArray &packed, QString *error = nullptr,
-                                 qsizetype limit = -1);
+std::optional<QString> getUnzip2(
+    const QByteArray &packed, QString *error = nullptr, qsizetype limit = -1);
 
 // MD5 of the text's Windows-1252 bytes: 32 upper-case hexadecimal digits.
 QString getMD5(const QString &text);

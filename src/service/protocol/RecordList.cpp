@@ -14,8 +14,7 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-template<typename T>
-std::optional<T> fail(QString *error, const QString &why)
+template <typename T> std::optional<T> fail(QString *error, const QString &why)
 {
     if (error)
         *error = why;
@@ -86,7 +85,7 @@ std::optional<int> parseRows(const QString &text, TblTemp &rows, QString *error)
                     namesTaken = true;
                     fieldCount = int(names.size());
                 }
-                rows.append(TRegist{names, values});
+                rows.append(TRegist { names, values });
             }
             --depth;
             break;
@@ -123,13 +122,14 @@ QStringList getXMLListV(const QStringList &captions, const QList<QStringList> &r
 {
     QStringList lines;
     lines.reserve(2 + rows.size() * (captions.size() + 2));
-    lines << QStringLiteral("<?xml version='1.0' standalone='yes'?>") << QStringLiteral("<DATASET>");
+    lines << QStringLiteral("<?xml version='1.0' standalone='yes'?>")
+          << QStringLiteral("<DATASET>");
     for (const QStringList &cells : rows) {
         lines << QStringLiteral("<REGISTRO>");
         for (qsizetype j = 0; j < captions.size(); ++j) {
             const QString &name = captions.at(j);
             lines << (QLatin1Char('<') + name + QLatin1Char('>') + cells.value(j)
-                      + QLatin1String("</") + name + QLatin1Char('>'));
+                + QLatin1String("</") + name + QLatin1Char('>'));
         }
         lines << QStringLiteral("</REGISTRO>");
     }
@@ -160,11 +160,14 @@ QString joinLines(const QStringList &lines)
     return out;
 }
 
-QString recordListText(const GridModel &grid) { return joinLines(getXMLListV(grid)); }
+QString recordListText(const GridModel &grid)
+{
+    return joinLines(getXMLListV(grid));
+}
 
 QString recordListText(const QStringList &captions, const QStringList &cells)
 {
-    return joinLines(getXMLListV(captions, {cells}));
+    return joinLines(getXMLListV(captions, { cells }));
 }
 
 // --- replies --------------------------------------------------------------------------
@@ -175,8 +178,9 @@ std::optional<QString> decodeReplyBytes(const QByteArray &bytes, QString *error)
         QStringDecoder dec(enc, QStringDecoder::Flag::Stateless);
         QString text = dec.decode(QByteArrayView(bytes).sliced(skip));
         if (dec.hasError())
-            return fail<QString>(error, QStringLiteral("resposta com bytes inválidos na "
-                                                       "codificação declarada"));
+            return fail<QString>(error,
+                QStringLiteral("resposta com bytes inválidos na "
+                               "codificação declarada"));
         return text;
     };
     if (bytes.startsWith("\xEF\xBB\xBF"))
@@ -219,14 +223,15 @@ std::optional<int> setTblTempXMLSt(const QByteArray &bytes, TblTemp &table, QStr
     return parseInto(*text, table, error);
 }
 
-std::optional<int> setTblTempXMLSt(QIODevice &stream, TblTemp &table, QString *error,
-                                   qint64 maxBytes)
+std::optional<int> setTblTempXMLSt(
+    QIODevice &stream, TblTemp &table, QString *error, qint64 maxBytes)
 {
     if (!stream.isReadable())
         return fail<int>(error, QStringLiteral("fluxo não legível"));
     const QByteArray bytes = stream.read(maxBytes + 1);
     if (bytes.size() > maxBytes)
-        return fail<int>(error, QStringLiteral("resposta excede o limite de %1 bytes").arg(maxBytes));
+        return fail<int>(
+            error, QStringLiteral("resposta excede o limite de %1 bytes").arg(maxBytes));
     return setTblTempXMLSt(bytes, table, error);
 }
 
@@ -234,8 +239,9 @@ std::optional<int> setTblTempXML(const QString &path, TblTemp &table, QString *e
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail<int>(error, QStringLiteral("não foi possível abrir ") + path + QLatin1String(": ")
-                                    + file.errorString());
+        return fail<int>(error,
+            QStringLiteral("não foi possível abrir ") + path + QLatin1String(": ")
+                + file.errorString());
     return setTblTempXMLSt(file, table, error);
 }
 

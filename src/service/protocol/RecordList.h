@@ -49,11 +49,11 @@ std::optional<int> setTblTempXMLSt(const QString &text, TblTemp &table, QString 
 // Byte form: a byte-order mark or the declaration's encoding decides (UTF-8, UTF-16 with
 // mark, Windows-1252; ISO-8859-1 and ASCII are read as Windows-1252, their superset);
 // without a declared encoding the bytes are Windows-1252. Other encodings are refused.
-std::optional<int> setTblTempXMLSt(const QByteArray &bytes, TblTemp &table,
-                                   QString *error = nullptr);
+std::optional<int> setTblTempXMLSt(
+    const QByteArray &bytes, TblTemp &table, QString *error = nullptr);
 // Reads the stream to its end (at most maxBytes, more is refused) and parses the bytes.
 std::optional<int> setTblTempXMLSt(QIODevice &stream, TblTemp &table, QString *error = nullptr,
-                                   qint64 maxBytes = 64 * 1024 * 1024);
+    qint64 maxBytes = 64 * 1024 * 1024);
 // Parses the file at `path` (bytes, as above).
 std::optional<int> setTblTempXML(const QString &path, TblTemp &table, QString *error = nullptr);
 
@@ -61,16 +61,16 @@ std::optional<int> setTblTempXML(const QString &path, TblTemp &table, QString *e
 std::optional<QString> decodeReplyBytes(const QByteArray &bytes, QString *error = nullptr);
 
 enum class FillResult {
-    Filled,  // rows added to the grid
-    Empty,   // no rows: the grid is untouched; the caller shows kNoRecordsMessage
+    Filled, // rows added to the grid
+    Empty, // no rows: the grid is untouched; the caller shows kNoRecordsMessage
     Invalid, // not a record list: the grid is untouched; `error` says why
 };
 
 // Fills a grid from a reply: with `clear` the grid's rows go first; a grid without
 // columns gets one per field, captioned with the field names; each row's first value is
 // its caption, the rest its sub-items.
-FillResult montXMLListV(const QString &reply, GridModel &grid, bool clear,
-                        QString *error = nullptr);
+FillResult montXMLListV(
+    const QString &reply, GridModel &grid, bool clear, QString *error = nullptr);
 
 // First row of a single-row reply, with the "e_e" convention: accents are folded and
 // every "&" of the text becomes "e_e" before parsing, and every "e_e" of a value becomes

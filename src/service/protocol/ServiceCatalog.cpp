@@ -12,7 +12,7 @@ constexpr XsdType Int = XsdType::Int;
 constexpr XsdType Void = XsdType::None;
 
 OperationSpec op(QString name, QList<ParamSpec> params, XsdType result, Packing packing,
-                 IdentityForm identity, bool used = true)
+    IdentityForm identity, bool used = true)
 {
     OperationSpec o;
     o.name = std::move(name);
@@ -28,14 +28,16 @@ OperationSpec op(QString name, QList<ParamSpec> params, XsdType result, Packing 
 // a packed request, a packed reply.
 OperationSpec packed(QString name, QString request = QStringLiteral("prmCons"), bool used = true)
 {
-    return op(std::move(name), {{QStringLiteral("idCliente"), Bin}, {std::move(request), Bin}},
-              Bin, Packing::Zlib, IdentityForm::HashPacked, used);
+    return op(std::move(name),
+        { { QStringLiteral("idCliente"), Bin }, { std::move(request), Bin } }, Bin, Packing::Zlib,
+        IdentityForm::HashPacked, used);
 }
 
 OperationSpec text(QString name, QString request, bool used = true)
 {
-    return op(std::move(name), {{QStringLiteral("idCliente"), Str}, {std::move(request), Str}},
-              Str, Packing::None, IdentityForm::HashText, used);
+    return op(std::move(name),
+        { { QStringLiteral("idCliente"), Str }, { std::move(request), Str } }, Str, Packing::None,
+        IdentityForm::HashText, used);
 }
 
 QList<OperationSpec> cardOperations()
@@ -53,123 +55,113 @@ QList<ServiceSpec> build()
     const QString prmAlt = QStringLiteral("prmAlt");
     QList<ServiceSpec> s;
 
-    s.append({QStringLiteral("servico"), QStringLiteral("servicoSoap"),
-              QStringLiteral("legacy service; two of its operations are still used"),
-              {
-                  op(QStringLiteral("getUltMatr"),
-                     {{QStringLiteral("id"), Str}, {QStringLiteral("cnpjDec"), Str}}, Int,
-                     Packing::None, IdentityForm::WebIdText),
-                  op(QStringLiteral("dispFechDiar"), {}, Void, Packing::None, IdentityForm::None),
-              }});
+    s.append({ QStringLiteral("servico"), QStringLiteral("servicoSoap"),
+        QStringLiteral("legacy service; two of its operations are still used"),
+        {
+            op(QStringLiteral("getUltMatr"),
+                { { QStringLiteral("id"), Str }, { QStringLiteral("cnpjDec"), Str } }, Int,
+                Packing::None, IdentityForm::WebIdText),
+            op(QStringLiteral("dispFechDiar"), {}, Void, Packing::None, IdentityForm::None),
+        } });
 
-    s.append({QStringLiteral("kv1"), QStringLiteral("kv1Soap"),
-              QStringLiteral("merchant card transactions"), cardOperations()});
+    s.append({ QStringLiteral("kv1"), QStringLiteral("kv1Soap"),
+        QStringLiteral("merchant card transactions"), cardOperations() });
     QList<OperationSpec> loyalty = cardOperations();
     // The loyalty service declares the reversal too, but nothing sends one there.
     loyalty[0].used = false;
     loyalty[3].used = false;
-    s.append({QStringLiteral("kv1_F"), QStringLiteral("kv1_FSoap"),
-              QStringLiteral("loyalty-card transactions"), loyalty});
+    s.append({ QStringLiteral("kv1_F"), QStringLiteral("kv1_FSoap"),
+        QStringLiteral("loyalty-card transactions"), loyalty });
 
-    s.append({QStringLiteral("kv2"), QStringLiteral("kv2Soap"),
-              QStringLiteral("reports and invoicing documents"),
-              {
-                  packed(QStringLiteral("getFuncSint")),
-                  packed(QStringLiteral("getFuncAnalit")),
-                  packed(QStringLiteral("getTtDebFc"), QStringLiteral("prmCons"), false),
-                  text(QStringLiteral("getAutApFec"), QStringLiteral("prmCons")),
-                  text(QStringLiteral("getDebResFc"), QStringLiteral("prmCons")),
-                  packed(QStringLiteral("getRelAut")),
-                  packed(QStringLiteral("getERF")),
-                  packed(QStringLiteral("getAutUserPer")),
-                  text(QStringLiteral("getResFcAl"), QStringLiteral("prmCons")),
-                  op(QStringLiteral("getCodCPTFol"),
-                     {{QStringLiteral("idCliente"), Bin}, {QStringLiteral("prmCons"), Bin}}, Bin,
-                     Packing::External, IdentityForm::HashExternal),
-                  packed(QStringLiteral("getTxtNFe")),
-                  packed(QStringLiteral("addRPS")),
-                  op(QStringLiteral("setNF_RPS"),
-                     {{QStringLiteral("idCliente"), Bin},
-                      {QStringLiteral("inscMunc"), Bin},
-                      {QStringLiteral("arqXML"), Bin}},
-                     Bin, Packing::Zlib, IdentityForm::HashPacked),
-                  packed(QStringLiteral("setRPSTx")),
-                  packed(QStringLiteral("getNfPdf")),
-                  packed(QStringLiteral("getFatFidelid")),
-              }});
+    s.append({ QStringLiteral("kv2"), QStringLiteral("kv2Soap"),
+        QStringLiteral("reports and invoicing documents"),
+        {
+            packed(QStringLiteral("getFuncSint")),
+            packed(QStringLiteral("getFuncAnalit")),
+            packed(QStringLiteral("getTtDebFc"), QStringLiteral("prmCons"), false),
+            text(QStringLiteral("getAutApFec"), QStringLiteral("prmCons")),
+            text(QStringLiteral("getDebResFc"), QStringLiteral("prmCons")),
+            packed(QStringLiteral("getRelAut")),
+            packed(QStringLiteral("getERF")),
+            packed(QStringLiteral("getAutUserPer")),
+            text(QStringLiteral("getResFcAl"), QStringLiteral("prmCons")),
+            op(QStringLiteral("getCodCPTFol"),
+                { { QStringLiteral("idCliente"), Bin }, { QStringLiteral("prmCons"), Bin } }, Bin,
+                Packing::External, IdentityForm::HashExternal),
+            packed(QStringLiteral("getTxtNFe")),
+            packed(QStringLiteral("addRPS")),
+            op(QStringLiteral("setNF_RPS"),
+                { { QStringLiteral("idCliente"), Bin }, { QStringLiteral("inscMunc"), Bin },
+                    { QStringLiteral("arqXML"), Bin } },
+                Bin, Packing::Zlib, IdentityForm::HashPacked),
+            packed(QStringLiteral("setRPSTx")),
+            packed(QStringLiteral("getNfPdf")),
+            packed(QStringLiteral("getFatFidelid")),
+        } });
 
-    const QList<ParamSpec> sqlBytes{{QStringLiteral("id"), Bin},
-                                    {QStringLiteral("sql"), Bin},
-                                    {QStringLiteral("dotNet"), Bool}};
-    const QList<ParamSpec> acum{{QStringLiteral("idCliente"), Bin},
-                                {QStringLiteral("nrCartao"), Bin},
-                                {QStringLiteral("nrCPF"), Bin},
-                                {QStringLiteral("nrCNPJ"), Bin}};
-    s.append({QStringLiteral("kv3"), QStringLiteral("kv3Soap"),
-              QStringLiteral("SQL over the service, server clock, card and user maintenance, "
-                             "food invoices"),
-              {
-                  op(QStringLiteral("getDSXML"),
-                     {{QStringLiteral("id"), Str},
-                      {QStringLiteral("sql"), Str},
-                      {QStringLiteral("dotNet"), Bool}},
-                     Str, Packing::None, IdentityForm::WebIdText, false),
-                  op(QStringLiteral("getDSXML2"), sqlBytes, Bin, Packing::Zlib,
-                     IdentityForm::WebIdPacked),
-                  op(QStringLiteral("getDSXML3"), sqlBytes, Bin, Packing::Zlib,
-                     IdentityForm::WebIdPacked, false),
-                  op(QStringLiteral("execSQL"),
-                     {{QStringLiteral("id"), Str}, {QStringLiteral("sql"), Str}}, Bool,
-                     Packing::None, IdentityForm::WebIdText, false),
-                  op(QStringLiteral("execTrans"),
-                     {{QStringLiteral("idCliente"), Bin}, {QStringLiteral("dadXML"), Bin}}, Bin,
-                     Packing::Zlib, IdentityForm::WebIdPacked),
-                  op(QStringLiteral("execSQL2"),
-                     {{QStringLiteral("id"), Bin}, {QStringLiteral("sql"), Bin}}, Bool,
-                     Packing::Zlib, IdentityForm::WebIdPacked),
-                  op(QStringLiteral("getDatHor"), {}, Str, Packing::None, IdentityForm::None),
-                  text(QStringLiteral("altStatCart"), prmAlt),
-                  text(QStringLiteral("altDepFunc"), prmAlt),
-                  text(QStringLiteral("altLimitFunc"), prmAlt),
-                  text(QStringLiteral("altAjuCust"), prmAlt),
-                  text(QStringLiteral("getUserOk"), prmAlt),
-                  text(QStringLiteral("getDadAut"), prmAlt),
-                  text(QStringLiteral("getAntParcFut"), prmAlt),
-                  op(QStringLiteral("incFuncXML"),
-                     {{QStringLiteral("idCliente"), Bin},
-                      {QStringLiteral("cnpjDec"), Bin},
-                      {QStringLiteral("arqXML"), Bin},
-                      {QStringLiteral("tpCart"), Str},
-                      {QStringLiteral("insAtivo"), Bool}},
-                     Bin, Packing::Zlib, IdentityForm::HashPacked),
-                  op(QStringLiteral("ajustAcum"), acum, Bin, Packing::Zlib,
-                     IdentityForm::HashPacked),
-                  op(QStringLiteral("ajustAcumTp2"), acum, Bin, Packing::Zlib,
-                     IdentityForm::HashPacked),
-                  op(QStringLiteral("altIdUser"),
-                     {{QStringLiteral("idCliente"), Bin},
-                      {prmAlt, Bin},
-                      {QStringLiteral("prmUser"), Bin}},
-                     Bin, Packing::Zlib, IdentityForm::HashPacked),
-                  packed(QStringLiteral("setCabFood"), QStringLiteral("prmFood")),
-                  op(QStringLiteral("setItFood"),
-                     {{QStringLiteral("idCliente"), Bin},
-                      {QStringLiteral("chavFood"), Bin},
-                      {QStringLiteral("prmItFood"), Bin}},
-                     Bin, Packing::Zlib, IdentityForm::HashPacked),
-                  packed(QStringLiteral("getConfFood"), QStringLiteral("chavFood")),
-                  packed(QStringLiteral("setAjusFinFood"), QStringLiteral("prmAjfinFood")),
-              }});
+    const QList<ParamSpec> sqlBytes { { QStringLiteral("id"), Bin }, { QStringLiteral("sql"), Bin },
+        { QStringLiteral("dotNet"), Bool } };
+    const QList<ParamSpec> acum { { QStringLiteral("idCliente"), Bin },
+        { QStringLiteral("nrCartao"), Bin }, { QStringLiteral("nrCPF"), Bin },
+        { QStringLiteral("nrCNPJ"), Bin } };
+    s.append({ QStringLiteral("kv3"), QStringLiteral("kv3Soap"),
+        QStringLiteral("SQL over the service, server clock, card and user maintenance, "
+                       "food invoices"),
+        {
+            op(QStringLiteral("getDSXML"),
+                { { QStringLiteral("id"), Str }, { QStringLiteral("sql"), Str },
+                    { QStringLiteral("dotNet"), Bool } },
+                Str, Packing::None, IdentityForm::WebIdText, false),
+            op(QStringLiteral("getDSXML2"), sqlBytes, Bin, Packing::Zlib,
+                IdentityForm::WebIdPacked),
+            op(QStringLiteral("getDSXML3"), sqlBytes, Bin, Packing::Zlib, IdentityForm::WebIdPacked,
+                false),
+            op(QStringLiteral("execSQL"),
+                { { QStringLiteral("id"), Str }, { QStringLiteral("sql"), Str } }, Bool,
+                Packing::None, IdentityForm::WebIdText, false),
+            op(QStringLiteral("execTrans"),
+                { { QStringLiteral("idCliente"), Bin }, { QStringLiteral("dadXML"), Bin } }, Bin,
+                Packing::Zlib, IdentityForm::WebIdPacked),
+            op(QStringLiteral("execSQL2"),
+                { { QStringLiteral("id"), Bin }, { QStringLiteral("sql"), Bin } }, Bool,
+                Packing::Zlib, IdentityForm::WebIdPacked),
+            op(QStringLiteral("getDatHor"), {}, Str, Packing::None, IdentityForm::None),
+            text(QStringLiteral("altStatCart"), prmAlt),
+            text(QStringLiteral("altDepFunc"), prmAlt),
+            text(QStringLiteral("altLimitFunc"), prmAlt),
+            text(QStringLiteral("altAjuCust"), prmAlt),
+            text(QStringLiteral("getUserOk"), prmAlt),
+            text(QStringLiteral("getDadAut"), prmAlt),
+            text(QStringLiteral("getAntParcFut"), prmAlt),
+            op(QStringLiteral("incFuncXML"),
+                { { QStringLiteral("idCliente"), Bin }, { QStringLiteral("cnpjDec"), Bin },
+                    { QStringLiteral("arqXML"), Bin }, { QStringLiteral("tpCart"), Str },
+                    { QStringLiteral("insAtivo"), Bool } },
+                Bin, Packing::Zlib, IdentityForm::HashPacked),
+            op(QStringLiteral("ajustAcum"), acum, Bin, Packing::Zlib, IdentityForm::HashPacked),
+            op(QStringLiteral("ajustAcumTp2"), acum, Bin, Packing::Zlib, IdentityForm::HashPacked),
+            op(QStringLiteral("altIdUser"),
+                { { QStringLiteral("idCliente"), Bin }, { prmAlt, Bin },
+                    { QStringLiteral("prmUser"), Bin } },
+                Bin, Packing::Zlib, IdentityForm::HashPacked),
+            packed(QStringLiteral("setCabFood"), QStringLiteral("prmFood")),
+            op(QStringLiteral("setItFood"),
+                { { QStringLiteral("idCliente"), Bin }, { QStringLiteral("chavFood"), Bin },
+                    { QStringLiteral("prmItFood"), Bin } },
+                Bin, Packing::Zlib, IdentityForm::HashPacked),
+            packed(QStringLiteral("getConfFood"), QStringLiteral("chavFood")),
+            packed(QStringLiteral("setAjusFinFood"), QStringLiteral("prmAjfinFood")),
+        } });
 
-    s.append({QStringLiteral("kv3_F"), QStringLiteral("kv3_FSoap"),
-              QStringLiteral("loyalty-card extras"),
-              {
-                  op(QStringLiteral("setAcumMesT"),
-                     {{QStringLiteral("cnpjFidEnc"), Str}, {QStringLiteral("compet"), Str}}, Str,
-                     Packing::None, IdentityForm::None, false),
-                  op(QStringLiteral("getIndicDiret"), {{QStringLiteral("nrCartao"), Bin}}, Bin,
-                     Packing::Zlib, IdentityForm::None),
-              }});
+    s.append({ QStringLiteral("kv3_F"), QStringLiteral("kv3_FSoap"),
+        QStringLiteral("loyalty-card extras"),
+        {
+            op(QStringLiteral("setAcumMesT"),
+                { { QStringLiteral("cnpjFidEnc"), Str }, { QStringLiteral("compet"), Str } }, Str,
+                Packing::None, IdentityForm::None, false),
+            op(QStringLiteral("getIndicDiret"), { { QStringLiteral("nrCartao"), Bin } }, Bin,
+                Packing::Zlib, IdentityForm::None),
+        } });
 
     for (ServiceSpec &service : s) {
         for (OperationSpec &o : service.operations)

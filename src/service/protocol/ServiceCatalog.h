@@ -11,8 +11,8 @@ namespace zx::protocol {
 
 // How the byte arrays of an operation travel (parameters and result alike).
 enum class Packing {
-    None,     // no byte arrays: plain strings and scalars
-    Zlib,     // every base64Binary parameter and result is a zlib stream (getZip/getUnzip)
+    None, // no byte arrays: plain strings and scalars
+    Zlib, // every base64Binary parameter and result is a zlib stream (getZip/getUnzip)
     External, // the payroll-code pair getZip2/getUnzip2
 };
 
@@ -23,7 +23,7 @@ struct ParamSpec {
 
 struct OperationSpec {
     QString service; // "kv3"
-    QString name;    // "getDSXML2"
+    QString name; // "getDSXML2"
     QList<ParamSpec> params;
     soap::XsdType result = soap::XsdType::None;
     Packing packing = Packing::None;
@@ -35,7 +35,7 @@ struct OperationSpec {
 };
 
 struct ServiceSpec {
-    QString name;          // "kv1_F"
+    QString name; // "kv1_F"
     QString interfaceName; // "kv1_FSoap"
     QString role;
     QList<OperationSpec> operations;

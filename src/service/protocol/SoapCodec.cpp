@@ -16,8 +16,7 @@ const QString kXsi = QStringLiteral("http://www.w3.org/2001/XMLSchema-instance")
 const QString kXsd = QStringLiteral("http://www.w3.org/2001/XMLSchema");
 const QString kSoap12 = QStringLiteral("http://www.w3.org/2003/05/soap-envelope");
 
-template<typename T>
-std::optional<T> fail(QString *error, const QString &why)
+template <typename T> std::optional<T> fail(QString *error, const QString &why)
 {
     if (error)
         *error = why;
@@ -45,7 +44,8 @@ void writeText(QXmlStreamWriter &w, const QString &text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         char32_t c = text.at(i).unicode();
         qsizetype width = 1;
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size()
+            && text.at(i + 1).isLowSurrogate()) {
             c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
             width = 2;
         } else if (text.at(i).isSurrogate()) {
@@ -65,7 +65,7 @@ void writeText(QXmlStreamWriter &w, const QString &text)
 }
 
 void writeValueElement(QXmlStreamWriter &w, const QString &ns, const QString &name, XsdType type,
-                       const QVariant &value)
+    const QVariant &value)
 {
     w.writeStartElement(ns, name);
     if (value.isNull() && type != XsdType::None)
@@ -119,8 +119,9 @@ bool enterBody(QXmlStreamReader &xml, QString *error)
     }
     if (xml.hasError() || !xml.isStartElement()) {
         if (error)
-            *error = xml.hasError() ? QStringLiteral("XML inválido: ") + xml.errorString() + where(xml)
-                                    : QStringLiteral("envelope vazio");
+            *error = xml.hasError()
+                ? QStringLiteral("XML inválido: ") + xml.errorString() + where(xml)
+                : QStringLiteral("envelope vazio");
         return false;
     }
     if (xml.name() != u"Envelope" || xml.namespaceUri() != kEnv) {
@@ -147,14 +148,16 @@ bool enterBody(QXmlStreamReader &xml, QString *error)
     }
     if (!body) {
         if (error)
-            *error = xml.hasError() ? QStringLiteral("XML inválido: ") + xml.errorString() + where(xml)
-                                    : QStringLiteral("envelope sem corpo");
+            *error = xml.hasError()
+                ? QStringLiteral("XML inválido: ") + xml.errorString() + where(xml)
+                : QStringLiteral("envelope sem corpo");
         return false;
     }
     if (!xml.readNextStartElement()) {
         if (error)
-            *error = xml.hasError() ? QStringLiteral("XML inválido: ") + xml.errorString() + where(xml)
-                                    : QStringLiteral("corpo SOAP vazio");
+            *error = xml.hasError()
+                ? QStringLiteral("XML inválido: ") + xml.errorString() + where(xml)
+                : QStringLiteral("corpo SOAP vazio");
         return false;
     }
     return true;
@@ -237,8 +240,8 @@ std::optional<QVariant> decodeValue(XsdType type, const QString &text, QString *
 {
     const QString t = text.trimmed(); // xsd whitespace "collapse" for every type but string
     const auto bad = [&] {
-        return fail<QVariant>(error, QStringLiteral("valor %1 inválido: \"%2\"")
-                                         .arg(xsdTypeName(type), t.left(40)));
+        return fail<QVariant>(
+            error, QStringLiteral("valor %1 inválido: \"%2\"").arg(xsdTypeName(type), t.left(40)));
     };
     switch (type) {
     case XsdType::None:
@@ -273,9 +276,12 @@ std::optional<QVariant> decodeValue(XsdType type, const QString &text, QString *
     }
     case XsdType::Base64Binary: {
         QByteArray data = t.toLatin1();
-        data.replace(' ', QByteArray()).replace('\n', QByteArray()).replace('\r', QByteArray())
+        data.replace(' ', QByteArray())
+            .replace('\n', QByteArray())
+            .replace('\r', QByteArray())
             .replace('\t', QByteArray());
-        auto decoded = QByteArray::fromBase64Encoding(data, QByteArray::AbortOnBase64DecodingErrors);
+        auto decoded
+            = QByteArray::fromBase64Encoding(data, QByteArray::AbortOnBase64DecodingErrors);
         if (decoded.decodingStatus != QByteArray::Base64DecodingStatus::Ok)
             return bad();
         return QVariant(decoded.decoded);
@@ -284,7 +290,10 @@ std::optional<QVariant> decodeValue(XsdType type, const QString &text, QString *
     return bad();
 }
 
-QString soapAction(const QString &ns, const QString &operation) { return ns + operation; }
+QString soapAction(const QString &ns, const QString &operation)
+{
+    return ns + operation;
+}
 
 const SoapRequest::Part *SoapRequest::part(const QString &name) const
 {
@@ -320,7 +329,8 @@ std::optional<SoapRequest> readRequest(const QByteArray &bytes, QString *error)
         SoapRequest::Part p;
         p.name = xml.name().toString();
         if (!xml.namespaceUri().isEmpty() && xml.namespaceUri() != req.ns)
-            return fail<SoapRequest>(error, QStringLiteral("parâmetro fora do namespace: ") + p.name);
+            return fail<SoapRequest>(
+                error, QStringLiteral("parâmetro fora do namespace: ") + p.name);
         p.nil = isNil(xml);
         p.text = xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
         if (xml.hasError())
@@ -328,14 +338,15 @@ std::optional<SoapRequest> readRequest(const QByteArray &bytes, QString *error)
         req.parts.append(p);
     }
     if (xml.hasError())
-        return fail<SoapRequest>(error, QStringLiteral("XML inválido: ") + xml.errorString() + where(xml));
+        return fail<SoapRequest>(
+            error, QStringLiteral("XML inválido: ") + xml.errorString() + where(xml));
     if (!leaveBody(xml, error))
         return std::nullopt;
     return req;
 }
 
-QByteArray writeResponse(const QString &ns, const QString &operation, XsdType resultType,
-                         const QVariant &result)
+QByteArray writeResponse(
+    const QString &ns, const QString &operation, XsdType resultType, const QVariant &result)
 {
     return envelope([&](QXmlStreamWriter &w) {
         w.writeStartElement(operation + QLatin1String("Response"));
@@ -371,8 +382,8 @@ QByteArray writeFault(const SoapFault &fault)
     });
 }
 
-SoapResponse readResponse(const QByteArray &bytes, const QString &ns, const QString &operation,
-                          XsdType resultType)
+SoapResponse readResponse(
+    const QByteArray &bytes, const QString &ns, const QString &operation, XsdType resultType)
 {
     SoapResponse r;
     const auto invalid = [&](const QString &why) {
@@ -402,9 +413,9 @@ SoapResponse readResponse(const QByteArray &bytes, const QString &ns, const QStr
     } else {
         const QString expected = operation + QLatin1String("Response");
         if (xml.name() != expected || xml.namespaceUri() != ns)
-            return invalid(QStringLiteral("resposta inesperada: {%1}%2 em vez de {%3}%4")
-                               .arg(xml.namespaceUri().toString(), xml.name().toString(), ns,
-                                    expected));
+            return invalid(
+                QStringLiteral("resposta inesperada: {%1}%2 em vez de {%3}%4")
+                    .arg(xml.namespaceUri().toString(), xml.name().toString(), ns, expected));
         r.kind = SoapResponse::Result;
         bool found = false;
         const QString resultName = operation + QLatin1String("Result");

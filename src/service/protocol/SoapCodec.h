@@ -64,23 +64,23 @@ std::optional<SoapRequest> readRequest(const QByteArray &envelope, QString *erro
 
 // --- response (server writes, client reads) -------------------------------------------
 
-QByteArray writeResponse(const QString &ns, const QString &operation, XsdType resultType,
-                         const QVariant &result);
+QByteArray writeResponse(
+    const QString &ns, const QString &operation, XsdType resultType, const QVariant &result);
 QByteArray writeFault(const SoapFault &fault);
 
 struct SoapResponse {
     enum Kind { Result, Fault, Invalid };
     Kind kind = Invalid;
-    QVariant value;  // Result: the decoded result (null when absent or nil)
+    QVariant value; // Result: the decoded result (null when absent or nil)
     SoapFault fault; // Fault
-    QString error;   // Invalid: why the envelope was refused
+    QString error; // Invalid: why the envelope was refused
 
     bool ok() const { return kind == Result; }
 };
 
 // Reads the reply of `operation` in namespace `ns`. A fault is recognised whatever the
 // HTTP status; anything but the expected response element or a fault is Invalid.
-SoapResponse readResponse(const QByteArray &envelope, const QString &ns, const QString &operation,
-                          XsdType resultType);
+SoapResponse readResponse(
+    const QByteArray &envelope, const QString &ns, const QString &operation, XsdType resultType);
 
 } // namespace zx::soap

@@ -12,7 +12,10 @@ namespace zx::protocol {
 // that record-list code finds every value rule in one place.
 using zx::funcao::RemoveAcento;
 using zx::funcao::RemoveCarcEsp;
-inline QString foldAccents(const QString &text) { return RemoveAcento(text); }
+inline QString foldAccents(const QString &text)
+{
+    return RemoveAcento(text);
+}
 
 // Free text made safe for a request value: accents folded, the characters above
 // removed, trimmed, runs of spaces cut to one. "<" and ">" are not touched (callers
@@ -22,9 +25,9 @@ QString AjustTextXML(const QString &text);
 // The ampersand conventions of replies. A raw "&" is not well-formed XML, so before
 // parsing it is either escaped to "e_e" (and restored by readers) or folded to "E".
 inline constexpr char kAmpEscape[] = "e_e";
-QString escapeAmpersands(const QString &reply);   // "&" -> "e_e"
-QString restoreAmpersands(const QString &value);  // "e_e" -> "&"
-QString foldAmpersands(const QString &reply);     // "&" -> "E"
+QString escapeAmpersands(const QString &reply); // "&" -> "e_e"
+QString restoreAmpersands(const QString &value); // "e_e" -> "&"
+QString foldAmpersands(const QString &reply); // "&" -> "E"
 
 // Card number for display: digits only, left-padded with "0" to 10 digits (never cut),
 // a space after every group of three: "1234" -> "000 000 123 4".
