@@ -120,6 +120,7 @@ TFrmPreviewDOS::TFrmPreviewDOS(int copias, bool avancoFinal, bool mostrar, int l
     m_lista->setObjectName(QStringLiteral("Lista"));
     m_lista->horizontalHeader()->hide();
     m_lista->verticalHeader()->hide();
+    m_lista->verticalHeader()->setMinimumSectionSize(1); // 17 cpi rows are 12 pixels
     m_lista->verticalHeader()->setDefaultSectionSize(kEmptyRowHeight);
     m_lista->setColumnHidden(1, true);
     m_lista->setShowGrid(false);
@@ -138,6 +139,7 @@ TFrmPreviewDOS::TFrmPreviewDOS(int copias, bool avancoFinal, bool mostrar, int l
     m_congela->setObjectName(QStringLiteral("ListaCongela"));
     m_congela->horizontalHeader()->hide();
     m_congela->verticalHeader()->hide();
+    m_congela->verticalHeader()->setMinimumSectionSize(1);
     m_congela->verticalHeader()->setDefaultSectionSize(kFrozenRowHeight);
     m_congela->setShowGrid(false);
     m_congela->setEditTriggers(QAbstractItemView::NoEditTriggers);
