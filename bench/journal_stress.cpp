@@ -27,16 +27,17 @@ constexpr int kProcesses = 2;
 // One sale as the sale page writes it.
 bool appendSale(zx::DbfTable &v, int i)
 {
-    const QString valor = QStringLiteral("%1,%2").arg(10 + i % 900).arg(i % 100, 2, 10, QLatin1Char('0'));
+    const QString valor
+        = QStringLiteral("%1,%2").arg(10 + i % 900).arg(i % 100, 2, 10, QLatin1Char('0'));
     return v.append() && v.setAsString(QStringLiteral("SITUA_VEND"), QStringLiteral("P"))
-           && v.setAsString(QStringLiteral("CARTA_VEND"),
-                            QStringLiteral("%1").arg(1000000 + i, 10, 10, QLatin1Char('0')))
-           && v.setAsString(QStringLiteral("DATA_VENDA"), QStringLiteral("11/12/2026"))
-           && v.setAsString(QStringLiteral("VENCI_VEND"), QStringLiteral("11/12/2026"))
-           && v.setAsString(QStringLiteral("HORA_VENDA"), QStringLiteral("10:15:30"))
-           && v.setAsString(QStringLiteral("VALOR_VEND"), valor)
-           && v.setAsString(QStringLiteral("FUNCI_VEND"), QStringLiteral("0"))
-           && v.setAsInteger(QStringLiteral("PARCE_VEND"), 1) && v.post();
+        && v.setAsString(QStringLiteral("CARTA_VEND"),
+            QStringLiteral("%1").arg(1000000 + i, 10, 10, QLatin1Char('0')))
+        && v.setAsString(QStringLiteral("DATA_VENDA"), QStringLiteral("11/12/2026"))
+        && v.setAsString(QStringLiteral("VENCI_VEND"), QStringLiteral("11/12/2026"))
+        && v.setAsString(QStringLiteral("HORA_VENDA"), QStringLiteral("10:15:30"))
+        && v.setAsString(QStringLiteral("VALOR_VEND"), valor)
+        && v.setAsString(QStringLiteral("FUNCI_VEND"), QStringLiteral("0"))
+        && v.setAsInteger(QStringLiteral("PARCE_VEND"), 1) && v.post();
 }
 
 // Child: appends n sales; prints the nanoseconds they took.
@@ -113,8 +114,8 @@ int main(int argc, char *argv[])
     for (int i = 0; i < kProcesses; ++i) {
         auto *p = new QProcess(&app);
         p->setProcessChannelMode(QProcess::SeparateChannels);
-        p->start(app.applicationFilePath(), {QStringLiteral("--child"), dir.path(),
-                                             QString::number(n), QString::number(i + 1)});
+        p->start(app.applicationFilePath(),
+            { QStringLiteral("--child"), dir.path(), QString::number(n), QString::number(i + 1) });
         children << p;
     }
     double appendMs = 0;

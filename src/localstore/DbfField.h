@@ -10,19 +10,19 @@ struct DbfField {
     static constexpr int kIntegerWidth = 20;
     static constexpr int kMaxCharacterWidth = 254;
 
-    QString name;     // up to 10 ASCII characters
-    char type = 'C';  // 'C' character, 'N' numeric (others only when reading)
-    int length = 0;   // bytes on disk
+    QString name; // up to 10 ASCII characters
+    char type = 'C'; // 'C' character, 'N' numeric (others only when reading)
+    int length = 0; // bytes on disk
     int decimals = 0; // numeric columns only
-    int offset = 0;   // position in the record, after the deletion flag
+    int offset = 0; // position in the record, after the deletion flag
 
     static DbfField character(const QString &name, int length)
     {
-        return DbfField{name, 'C', length, 0, 0};
+        return DbfField { name, 'C', length, 0, 0 };
     }
     static DbfField integer(const QString &name, int length = kIntegerWidth)
     {
-        return DbfField{name, 'N', length, 0, 0};
+        return DbfField { name, 'N', length, 0, 0 };
     }
     bool isNumeric() const { return type == 'N' || type == 'F'; }
 };

@@ -14,7 +14,7 @@ quint16 u16(const QByteArray &b, int at)
 quint32 u32(const QByteArray &b, int at)
 {
     return quint32(quint8(b.at(at))) | quint32(quint8(b.at(at + 1))) << 8
-           | quint32(quint8(b.at(at + 2))) << 16 | quint32(quint8(b.at(at + 3))) << 24;
+        | quint32(quint8(b.at(at + 2))) << 16 | quint32(quint8(b.at(at + 3))) << 24;
 }
 
 void put16(QByteArray &b, int at, quint16 v)
@@ -47,8 +47,8 @@ bool validName(const QString &name)
 
 } // namespace
 
-bool DbfHeader::build(const QList<DbfField> &fields, const QDate &date, DbfHeader &out,
-                      QString *error)
+bool DbfHeader::build(
+    const QList<DbfField> &fields, const QDate &date, DbfHeader &out, QString *error)
 {
     if (fields.isEmpty()) {
         setError(error, QStringLiteral("tabela sem campos"));
@@ -74,7 +74,7 @@ bool DbfHeader::build(const QList<DbfField> &fields, const QDate &date, DbfHeade
             ok = f.length >= 1 && f.length <= DbfField::kMaxCharacterWidth && f.decimals == 0;
         else if (f.type == 'N')
             ok = f.length >= 1 && f.length <= DbfField::kIntegerWidth
-                 && (f.decimals == 0 || (f.decimals > 0 && f.decimals <= f.length - 2));
+                && (f.decimals == 0 || (f.decimals > 0 && f.decimals <= f.length - 2));
         if (!ok) {
             setError(error, QStringLiteral("tipo ou tamanho inválido no campo %1").arg(f.name));
             return false;
@@ -112,15 +112,17 @@ bool DbfHeader::parse(const QByteArray &bytes, DbfHeader &out, QString *error)
         return false;
     }
     if (h.headerLength < 33 || h.recordLength < 1) {
-        setError(error, QStringLiteral("cabeçalho inválido (tamanhos %1/%2)")
-                            .arg(h.headerLength)
-                            .arg(h.recordLength));
+        setError(error,
+            QStringLiteral("cabeçalho inválido (tamanhos %1/%2)")
+                .arg(h.headerLength)
+                .arg(h.recordLength));
         return false;
     }
     if (bytes.size() < h.headerLength) {
-        setError(error, QStringLiteral("cabeçalho truncado (%1 de %2 bytes)")
-                            .arg(bytes.size())
-                            .arg(h.headerLength));
+        setError(error,
+            QStringLiteral("cabeçalho truncado (%1 de %2 bytes)")
+                .arg(bytes.size())
+                .arg(h.headerLength));
         return false;
     }
     int offset = 1;
@@ -146,9 +148,10 @@ bool DbfHeader::parse(const QByteArray &bytes, DbfHeader &out, QString *error)
         return false;
     }
     if (offset > h.recordLength) {
-        setError(error, QStringLiteral("campos (%1 bytes) maiores que o registro (%2 bytes)")
-                            .arg(offset)
-                            .arg(h.recordLength));
+        setError(error,
+            QStringLiteral("campos (%1 bytes) maiores que o registro (%2 bytes)")
+                .arg(offset)
+                .arg(h.recordLength));
         return false;
     }
     out = h;

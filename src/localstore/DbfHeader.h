@@ -10,12 +10,12 @@
 namespace zx {
 
 struct DbfHeader {
-    static constexpr quint8 kVersionDbase4 = 0x03;   // dBase III/IV table without memo
+    static constexpr quint8 kVersionDbase4 = 0x03; // dBase III/IV table without memo
     static constexpr quint8 kLanguageAnsi1252 = 0x03; // language driver: Windows ANSI
     static constexpr char kTerminator = 0x0D;
     static constexpr char kEndOfFile = 0x1A;
     // Offsets inside the 32-byte header.
-    static constexpr int kDateOffset = 1;  // YY (since 1900), MM, DD
+    static constexpr int kDateOffset = 1; // YY (since 1900), MM, DD
     static constexpr int kCountOffset = 4; // uint32, little endian
 
     quint8 version = kVersionDbase4;
@@ -28,8 +28,8 @@ struct DbfHeader {
 
     // A new table's header: lengths and offsets computed from the fields. False
     // (with a reason) when a name or width cannot be stored.
-    static bool build(const QList<DbfField> &fields, const QDate &date, DbfHeader &out,
-                      QString *error);
+    static bool build(
+        const QList<DbfField> &fields, const QDate &date, DbfHeader &out, QString *error);
 
     // Reads the header area of a file (at least headerLength bytes; the length is
     // in bytes 8-9 of the first 32).

@@ -12,6 +12,7 @@
 #include <QScopeGuard>
 
 #ifdef Q_OS_WIN
+#define NOMINMAX
 #include <windows.h>
 #else
 #include <cstdio>
@@ -23,11 +24,14 @@ namespace {
 
 // Lock bytes far beyond any data, as dBase does: readers that do not lock are
 // never blocked, and the file's contents are never covered.
-constexpr qint64 kOpenLock = 0x7FFFFFFE;  // shared while open; exclusive to empty the file
+constexpr qint64 kOpenLock = 0x7FFFFFFE; // shared while open; exclusive to empty the file
 constexpr qint64 kTableLock = 0x7FFFFFFD; // exclusive around an append (count change)
 constexpr qint64 kRecordLockBase = 0x40000000;
 
-qint64 recordLock(int index) { return kRecordLockBase + index; }
+qint64 recordLock(int index)
+{
+    return kRecordLockBase + index;
+}
 
 QDate today()
 {
@@ -61,11 +65,10 @@ bool replaceFile(const QString &from, const QString &to)
 {
 #ifdef Q_OS_WIN
     return MoveFileExW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(from).utf16()),
-                       reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(to).utf16()),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(to).utf16()),
+        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 #else
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData())
-           == 0;
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 #endif
 }
 
@@ -78,7 +81,7 @@ struct DbfTable::Private {
     bool readOnly = false;
     DbfHeader header;
     QList<QByteArray> records; // whole records, in file order
-    QList<int> visible;        // indexes into records
+    QList<int> visible; // indexes into records
     int pos = -1;
     bool eof = true;
     bool bof = true;
@@ -99,15 +102,22 @@ struct DbfTable::Private {
     }
 };
 
-DbfTable::DbfTable() : d(std::make_unique<Private>()) {}
+DbfTable::DbfTable()
+    : d(std::make_unique<Private>())
+{
+}
 
-DbfTable::DbfTable(const QString &folder, const QString &fileName) : DbfTable()
+DbfTable::DbfTable(const QString &folder, const QString &fileName)
+    : DbfTable()
 {
     d->folder = folder;
     d->fileName = fileName;
 }
 
-DbfTable::~DbfTable() { close(); }
+DbfTable::~DbfTable()
+{
+    close();
+}
 
 // --- Location ----------------------------------------------------------------------
 
@@ -123,8 +133,14 @@ void DbfTable::setFileName(const QString &fileName)
     d->fileName = fileName;
 }
 
-QString DbfTable::folder() const { return d->folder; }
-QString DbfTable::fileName() const { return d->fileName; }
+QString DbfTable::folder() const
+{
+    return d->folder;
+}
+QString DbfTable::fileName() const
+{
+    return d->fileName;
+}
 
 QString DbfTable::findFile(const QString &folder, const QString &fileName)
 {
@@ -134,9 +150,8 @@ QString DbfTable::findFile(const QString &folder, const QString &fileName)
     const QString exact = dir.filePath(fileName);
     if (QFileInfo(exact).isFile())
         return exact;
-    const QStringList entries
-        = dir.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                        QDir::Name);
+    const QStringList entries = dir.entryList(
+        QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString &e : entries)
         if (e.compare(fileName, Qt::CaseInsensitive) == 0)
             return dir.filePath(e);
@@ -149,12 +164,15 @@ QString DbfTable::path() const
     return found.isEmpty() ? QDir(d->folder).filePath(d->fileName) : found;
 }
 
-bool DbfTable::exists() const { return !findFile(d->folder, d->fileName).isEmpty(); }
+bool DbfTable::exists() const
+{
+    return !findFile(d->folder, d->fileName).isEmpty();
+}
 
 // --- Creating -----------------------------------------------------------------------
 
-bool DbfTable::create(const QString &path, const QList<DbfField> &fields, CreateMode mode,
-                      QString *error)
+bool DbfTable::create(
+    const QString &path, const QList<DbfField> &fields, CreateMode mode, QString *error)
 {
     DbfHeader h;
     if (!DbfHeader::build(fields, today(), h, error))
@@ -163,8 +181,10 @@ bool DbfTable::create(const QString &path, const QList<DbfField> &fields, Create
     bytes.append(DbfHeader::kEndOfFile);
 
     // Written aside and renamed into place: the table appears whole or not at all.
-    const QString tmpPath = QStringLiteral("%1.%2.tmp").arg(path).arg(
-        QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+    const QString tmpPath
+        = QStringLiteral("%1.%2.tmp")
+              .arg(path)
+              .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
     QFile tmp(tmpPath);
     if (!tmp.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         if (error)
@@ -220,12 +240,12 @@ bool DbfTable::open(OpenMode mode)
     d->dropped = 0;
     const QString found = findFile(d->folder, d->fileName);
     if (found.isEmpty())
-        return setError(QStringLiteral("Tabela não encontrada: %1")
-                            .arg(QDir(d->folder).filePath(d->fileName)));
+        return setError(
+            QStringLiteral("Tabela não encontrada: %1").arg(QDir(d->folder).filePath(d->fileName)));
     d->readOnly = mode == OpenMode::ReadOnly;
     d->file.setFileName(found);
     const QIODevice::OpenMode how = (d->readOnly ? QIODevice::ReadOnly : QIODevice::ReadWrite)
-                                    | QIODevice::Unbuffered | QIODevice::ExistingOnly;
+        | QIODevice::Unbuffered | QIODevice::ExistingOnly;
     if (!d->file.open(how))
         return setError(
             QStringLiteral("Não foi possível abrir %1: %2").arg(found, d->file.errorString()));
@@ -263,7 +283,10 @@ void DbfTable::close()
     d->state = State::Inactive;
 }
 
-bool DbfTable::isOpen() const { return d->state != State::Inactive; }
+bool DbfTable::isOpen() const
+{
+    return d->state != State::Inactive;
+}
 
 bool DbfTable::refresh()
 {
@@ -278,11 +301,26 @@ bool DbfTable::refresh()
     return true;
 }
 
-DbfTable::State DbfTable::state() const { return d->state; }
-QString DbfTable::lastError() const { return d->error; }
-qint64 DbfTable::droppedRecords() const { return d->dropped; }
-QString DbfTable::warning() const { return d->warning; }
-void DbfTable::setLockTimeout(int milliseconds) { d->lockTimeoutMs = qMax(0, milliseconds); }
+DbfTable::State DbfTable::state() const
+{
+    return d->state;
+}
+QString DbfTable::lastError() const
+{
+    return d->error;
+}
+qint64 DbfTable::droppedRecords() const
+{
+    return d->dropped;
+}
+QString DbfTable::warning() const
+{
+    return d->warning;
+}
+void DbfTable::setLockTimeout(int milliseconds)
+{
+    d->lockTimeoutMs = qMax(0, milliseconds);
+}
 
 // Reads count records from firstIndex into the snapshot; firstIndex -1 reads the
 // whole file again (header included) and checks it for damage.
@@ -330,8 +368,14 @@ bool DbfTable::readRecordsFrom(int firstIndex, int count)
 
 // --- Structure ----------------------------------------------------------------------
 
-const DbfHeader &DbfTable::header() const { return d->header; }
-QList<DbfField> DbfTable::fields() const { return d->header.fields; }
+const DbfHeader &DbfTable::header() const
+{
+    return d->header;
+}
+QList<DbfField> DbfTable::fields() const
+{
+    return d->header.fields;
+}
 
 QStringList DbfTable::fieldNames() const
 {
@@ -341,13 +385,16 @@ QStringList DbfTable::fieldNames() const
     return names;
 }
 
-bool DbfTable::hasField(const QString &name) const { return d->header.fieldIndex(name) >= 0; }
+bool DbfTable::hasField(const QString &name) const
+{
+    return d->header.fieldIndex(name) >= 0;
+}
 
 // --- Filter and visibility ----------------------------------------------------------
 
 void DbfTable::setFilter(const QString &field, const QString &value)
 {
-    setFilter(QList<QPair<QString, QString>>{{field, value}});
+    setFilter(QList<QPair<QString, QString>> { { field, value } });
 }
 
 void DbfTable::setFilter(const QList<QPair<QString, QString>> &conditions)
@@ -359,8 +406,14 @@ void DbfTable::setFilter(const QList<QPair<QString, QString>> &conditions)
         rebuildVisible(-1, false);
 }
 
-void DbfTable::clearFilter() { setFilter(QList<QPair<QString, QString>>{}); }
-bool DbfTable::isFiltered() const { return !d->filter.isEmpty(); }
+void DbfTable::clearFilter()
+{
+    setFilter(QList<QPair<QString, QString>> {});
+}
+bool DbfTable::isFiltered() const
+{
+    return !d->filter.isEmpty();
+}
 
 void DbfTable::setShowDeleted(bool show)
 {
@@ -505,12 +558,30 @@ bool DbfTable::prior()
     return false;
 }
 
-bool DbfTable::eof() const { return d->eof; }
-bool DbfTable::bof() const { return d->bof; }
-bool DbfTable::isEmpty() const { return d->visible.isEmpty(); }
-int DbfTable::recordCount() const { return int(d->visible.size()); }
-int DbfTable::physicalCount() const { return int(d->records.size()); }
-int DbfTable::recNo() const { return currentIndex() + 1; }
+bool DbfTable::eof() const
+{
+    return d->eof;
+}
+bool DbfTable::bof() const
+{
+    return d->bof;
+}
+bool DbfTable::isEmpty() const
+{
+    return d->visible.isEmpty();
+}
+int DbfTable::recordCount() const
+{
+    return int(d->visible.size());
+}
+int DbfTable::physicalCount() const
+{
+    return int(d->records.size());
+}
+int DbfTable::recNo() const
+{
+    return currentIndex() + 1;
+}
 
 bool DbfTable::isDeleted() const
 {
@@ -520,7 +591,7 @@ bool DbfTable::isDeleted() const
 
 bool DbfTable::locate(const QString &field, const QString &value)
 {
-    return locate(QStringList{field}, QStringList{value});
+    return locate(QStringList { field }, QStringList { value });
 }
 
 bool DbfTable::locate(const QStringList &fields, const QStringList &values)
@@ -540,8 +611,7 @@ bool DbfTable::locate(const QStringList &fields, const QStringList &values)
         const QByteArray &rec = d->records.at(d->visible.at(p));
         bool all = true;
         for (int k = 0; k < idx.size() && all; ++k)
-            all = sameValue(d->header.fields.at(idx.at(k)), rawValue(rec, idx.at(k)),
-                            values.at(k));
+            all = sameValue(d->header.fields.at(idx.at(k)), rawValue(rec, idx.at(k)), values.at(k));
         if (all) {
             d->pos = p;
             d->eof = d->bof = false;
@@ -579,8 +649,8 @@ bool DbfTable::edit()
     const int index = currentIndex();
     if (index < 0)
         return setError(QStringLiteral("Nenhum registro para alterar"));
-    if (!filelock::lockWithin(d->file, recordLock(index), 1, filelock::Kind::Exclusive,
-                              d->lockTimeoutMs))
+    if (!filelock::lockWithin(
+            d->file, recordLock(index), 1, filelock::Kind::Exclusive, d->lockTimeoutMs))
         return setError(QStringLiteral("Registro em uso por outro usuário"));
     // Another program may have changed the row since it was read.
     QByteArray fresh;
@@ -642,8 +712,8 @@ bool DbfTable::postInsert()
     if (!writeAll(d->file, d->recordPos(int(count)), bytes) || !filelock::syncData(d->file))
         return setError(QStringLiteral("Erro ao gravar em %1: %2")
                             .arg(d->file.fileName(), d->file.errorString()));
-    if (!writeAll(d->file, DbfHeader::kDateOffset,
-                  DbfHeader::dateAndCount(today(), quint32(count + 1)))
+    if (!writeAll(
+            d->file, DbfHeader::kDateOffset, DbfHeader::dateAndCount(today(), quint32(count + 1)))
         || !filelock::syncData(d->file))
         return setError(QStringLiteral("Erro ao gravar o cabeçalho de %1: %2")
                             .arg(d->file.fileName(), d->file.errorString()));
@@ -709,13 +779,12 @@ bool DbfTable::deleteRecord()
         index = currentIndex();
         if (index < 0)
             return setError(QStringLiteral("Nenhum registro para excluir"));
-        if (!filelock::lockWithin(d->file, recordLock(index), 1, filelock::Kind::Exclusive,
-                                  d->lockTimeoutMs))
+        if (!filelock::lockWithin(
+                d->file, recordLock(index), 1, filelock::Kind::Exclusive, d->lockTimeoutMs))
             return setError(QStringLiteral("Registro em uso por outro usuário"));
     }
-    const auto unlock = qScopeGuard([this, index] {
-        filelock::unlock(d->file, recordLock(index), 1);
-    });
+    const auto unlock
+        = qScopeGuard([this, index] { filelock::unlock(d->file, recordLock(index), 1); });
     if (!writeAll(d->file, d->recordPos(index), QByteArray(1, '*'))
         || !writeAll(d->file, DbfHeader::kDateOffset, DbfHeader::dateBytes(today()))
         || !filelock::syncData(d->file))
@@ -787,8 +856,8 @@ bool DbfTable::setAsString(const QString &field, const QString &value)
     bool ok = false;
     const QByteArray bytes = fieldBytes(i, value, &ok);
     if (!ok)
-        return setError(
-            QStringLiteral("Valor inválido para o campo %1: '%2'").arg(d->header.fields.at(i).name, value));
+        return setError(QStringLiteral("Valor inválido para o campo %1: '%2'")
+                            .arg(d->header.fields.at(i).name, value));
     d->buffer.replace(d->header.fields.at(i).offset, bytes.size(), bytes);
     return true;
 }
@@ -830,7 +899,8 @@ DbfTable::TableLock DbfTable::lockTable()
     return acquireTableLock() ? TableLock(this) : TableLock();
 }
 
-DbfTable::TableLock::TableLock(TableLock &&other) noexcept : m_table(other.m_table)
+DbfTable::TableLock::TableLock(TableLock &&other) noexcept
+    : m_table(other.m_table)
 {
     other.m_table = nullptr;
 }
@@ -845,7 +915,10 @@ DbfTable::TableLock &DbfTable::TableLock::operator=(TableLock &&other) noexcept
     return *this;
 }
 
-DbfTable::TableLock::~TableLock() { release(); }
+DbfTable::TableLock::~TableLock()
+{
+    release();
+}
 
 void DbfTable::TableLock::release()
 {

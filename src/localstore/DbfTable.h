@@ -57,7 +57,7 @@ public:
     // The file appears whole or not at all. OnlyIfMissing leaves an existing file
     // alone and returns true.
     static bool create(const QString &path, const QList<DbfField> &fields,
-                       CreateMode mode = CreateMode::Replace, QString *error = nullptr);
+        CreateMode mode = CreateMode::Replace, QString *error = nullptr);
     // Closes this table, removes any file of another letter case and creates
     // folder/fileName.
     bool create(const QList<DbfField> &fields);
@@ -161,7 +161,10 @@ public:
 
     private:
         friend class DbfTable;
-        explicit TableLock(DbfTable *table) : m_table(table) {}
+        explicit TableLock(DbfTable *table)
+            : m_table(table)
+        {
+        }
         DbfTable *m_table = nullptr;
     };
     TableLock lockTable();

@@ -5,6 +5,7 @@
 #include <QThread>
 
 #ifdef Q_OS_WIN
+#define NOMINMAX
 #include <io.h>
 #include <windows.h>
 #else
@@ -33,7 +34,7 @@ bool winLock(QFile &file, qint64 offset, qint64 length, Kind kind, bool wait)
     if (!wait)
         flags |= LOCKFILE_FAIL_IMMEDIATELY;
     return LockFileEx(nativeHandle(file), flags, 0, DWORD(quint64(length) & 0xFFFFFFFFu),
-                      DWORD(quint64(length) >> 32), &ov);
+        DWORD(quint64(length) >> 32), &ov);
 }
 } // namespace
 
@@ -57,7 +58,7 @@ void unlock(QFile &file, qint64 offset, qint64 length)
     ov.Offset = DWORD(quint64(offset) & 0xFFFFFFFFu);
     ov.OffsetHigh = DWORD(quint64(offset) >> 32);
     UnlockFileEx(nativeHandle(file), 0, DWORD(quint64(length) & 0xFFFFFFFFu),
-                 DWORD(quint64(length) >> 32), &ov);
+        DWORD(quint64(length) >> 32), &ov);
 }
 
 bool syncData(QFile &file)
@@ -108,7 +109,7 @@ bool lock(QFile &file, qint64 offset, qint64 length, Kind kind, QString *error)
 bool tryLock(QFile &file, qint64 offset, qint64 length, Kind kind)
 {
     return posixLock(file, offset, length, kind == Kind::Exclusive ? F_WRLCK : F_RDLCK, kSetLock)
-           == 0;
+        == 0;
 }
 
 void unlock(QFile &file, qint64 offset, qint64 length)

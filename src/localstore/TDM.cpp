@@ -17,7 +17,10 @@ const QString kSequencialCampo = QStringLiteral("ULTIM_SEQU");
 const QString kSolicitacao = QStringLiteral("SOLIC_VEND");
 } // namespace
 
-TDM::TDM() : TDM(Platform::paths().programFolder(), Platform::hostInfo().firstIPv4()) {}
+TDM::TDM()
+    : TDM(Platform::paths().programFolder(), Platform::hostInfo().firstIPv4())
+{
+}
 
 TDM::TDM(const QString &programFolder, const QString &ipLocal)
     : m_programFolder(programFolder)
@@ -44,14 +47,16 @@ TDM::~TDM()
         g_instance = nullptr;
 }
 
-TDM *TDM::instance() { return g_instance; }
+TDM *TDM::instance()
+{
+    return g_instance;
+}
 
 // In the order of the table descriptions.
 QList<DbfTable *> TDM::tabelas()
 {
-    return {&CDSFunci,    &CDSInsti,      &CDSParamet,  &CDSSequencial,
-            &CDSVenda,    &CDSUltSolic,   &CDSCartaoOK, &CDSIDEnviar,
-            &CDSFood,     &CDSItemFood,   &CDSMultiInsti};
+    return { &CDSFunci, &CDSInsti, &CDSParamet, &CDSSequencial, &CDSVenda, &CDSUltSolic,
+        &CDSCartaoOK, &CDSIDEnviar, &CDSFood, &CDSItemFood, &CDSMultiInsti };
 }
 
 bool TDM::falha(const QString &texto)
@@ -126,7 +131,7 @@ bool TDM::criaTabelas(QStringList *relatorio)
         QString erro;
         // Another station sharing the folder may create it at the same moment.
         if (DbfTable::create(QDir(pasta).filePath(t.nome), t.dbfFields(),
-                             DbfTable::CreateMode::OnlyIfMissing, &erro)) {
+                DbfTable::CreateMode::OnlyIfMissing, &erro)) {
             note(t.nome, QStringLiteral("criada"));
         } else {
             note(t.nome, QStringLiteral("ERRO: ") + erro);
@@ -151,15 +156,15 @@ bool TDM::criaTabelas(QStringList *relatorio)
     if (CDSVenda.exists()) {
         bool refeita = false;
         if (confereTabela(venda, &refeita))
-            note(venda.nome, refeita ? QStringLiteral("recriada (layout antigo)")
-                                     : QStringLiteral("mantida"));
+            note(venda.nome,
+                refeita ? QStringLiteral("recriada (layout antigo)") : QStringLiteral("mantida"));
         else {
             note(venda.nome, QStringLiteral("ERRO: ") + m_erro);
             ok = false;
         }
     } else if (criaTabela(venda)) {
-        note(venda.nome, recriada ? QStringLiteral("recriada (layout antigo)")
-                                  : QStringLiteral("criada"));
+        note(venda.nome,
+            recriada ? QStringLiteral("recriada (layout antigo)") : QStringLiteral("criada"));
     } else {
         note(venda.nome, QStringLiteral("ERRO: ") + m_erro);
         ok = false;
@@ -193,7 +198,7 @@ qint64 TDM::proximoSequencial()
         m_erro = motivo;
         CDSSequencial.close();
         Platform::dialogs().message(QStringLiteral("Aviso do Sistema"),
-                                    QStringLiteral("Erro ao gerar o código!!!"), MsgIcon::Error);
+            QStringLiteral("Erro ao gerar o código!!!"), MsgIcon::Error);
         return 0;
     };
 
@@ -254,8 +259,8 @@ bool TDM::registraEstacao()
         if (!trava || !CDSUltSolic.refresh())
             ok = falha(CDSUltSolic.lastError());
         else if (!CDSUltSolic.locate(campo, m_ipLocal)
-                 && !(CDSUltSolic.append() && CDSUltSolic.setAsString(campo, m_ipLocal)
-                      && CDSUltSolic.post()))
+            && !(CDSUltSolic.append() && CDSUltSolic.setAsString(campo, m_ipLocal)
+                && CDSUltSolic.post()))
             ok = falha(CDSUltSolic.lastError());
     }
     CDSUltSolic.close();

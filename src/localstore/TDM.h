@@ -17,11 +17,11 @@ public:
     static constexpr int kVendaCheia = 1000;
 
     enum class LimpezaVenda {
-        NaoCheia,    // fewer than kVendaCheia rows: kept
+        NaoCheia, // fewer than kVendaCheia rows: kept
         ComPendente, // full but a row is still "P": kept
-        EmUso,       // another program has the file open: kept for the next close
-        Limpa,       // full and clean: emptied
-        Erro         // could not be read or written (ultimoErro)
+        EmUso, // another program has the file open: kept for the next close
+        Limpa, // full and clean: emptied
+        Erro // could not be read or written (ultimoErro)
     };
 
     // Program folder from the station paths, station IP from the host.
@@ -35,21 +35,21 @@ public:
     static TDM *instance();
 
     // One table per file of the data folder.
-    DbfTable CDSFunci;      // FUNCIONARIO.DBF
-    DbfTable CDSInsti;      // INSTITUICAO.DBF
-    DbfTable CDSParamet;    // PARAMETRO.DBF
+    DbfTable CDSFunci; // FUNCIONARIO.DBF
+    DbfTable CDSInsti; // INSTITUICAO.DBF
+    DbfTable CDSParamet; // PARAMETRO.DBF
     DbfTable CDSSequencial; // SEQUENCIAL.DBF
-    DbfTable CDSVenda;      // VENDA.DBF (SOLIC_VEND numbered before post)
-    DbfTable CDSUltSolic;   // ULT_SOLIC.DBF
-    DbfTable CDSCartaoOK;   // CT_OK.DBF
-    DbfTable CDSIDEnviar;   // IDENVIAR.DBF
-    DbfTable CDSFood;       // FAT_ALIM.DBF
-    DbfTable CDSItemFood;   // ITEM_ALIM.DBF
+    DbfTable CDSVenda; // VENDA.DBF (SOLIC_VEND numbered before post)
+    DbfTable CDSUltSolic; // ULT_SOLIC.DBF
+    DbfTable CDSCartaoOK; // CT_OK.DBF
+    DbfTable CDSIDEnviar; // IDENVIAR.DBF
+    DbfTable CDSFood; // FAT_ALIM.DBF
+    DbfTable CDSItemFood; // ITEM_ALIM.DBF
     DbfTable CDSMultiInsti; // MULTI_INSTI.DBF (TIPO_INSTI "2" on insert)
     DbfTable CDSParametBoleto; // PARAMETRO.DBF again, for the bank-slip form
 
     // Station state held by the module.
-    QChar letraDrive;    // first character of the program folder
+    QChar letraDrive; // first character of the program folder
     QString nomeEmpresa; // the station's company name, as the shell reads it
 
     QString programFolder() const { return m_programFolder; }

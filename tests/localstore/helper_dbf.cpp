@@ -6,8 +6,8 @@
 
 namespace lstest {
 
-QByteArray dbfBytes(const QList<Col> &cols, const QList<QStringList> &rows, qint64 headerCount,
-                    const QDate &date)
+QByteArray dbfBytes(
+    const QList<Col> &cols, const QList<QStringList> &rows, qint64 headerCount, const QDate &date)
 {
     int recordLength = 1;
     for (const Col &c : cols)

@@ -17,8 +17,8 @@ struct Col {
 
 // A level-4 table with the given rows (values as text, left-justified for C and
 // right-justified for N). headerCount < 0 writes the true count.
-QByteArray dbfBytes(const QList<Col> &cols, const QList<QStringList> &rows,
-                    qint64 headerCount = -1, const QDate &date = QDate(2020, 1, 2));
+QByteArray dbfBytes(const QList<Col> &cols, const QList<QStringList> &rows, qint64 headerCount = -1,
+    const QDate &date = QDate(2020, 1, 2));
 void writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
 // Number of entries of folder whose name equals name ignoring case.

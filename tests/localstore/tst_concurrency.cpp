@@ -56,7 +56,7 @@ void TstConcurrency::twoProgramsAppendAtOnce()
         auto *p = new QProcess(this);
         p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         p->start(QCoreApplication::applicationFilePath(),
-                 {QStringLiteral("--append-child"), dir.path(), QString::number(kPerProcess)});
+            { QStringLiteral("--append-child"), dir.path(), QString::number(kPerProcess) });
         children << p;
     }
     for (QProcess *p : children) {

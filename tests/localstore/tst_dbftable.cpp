@@ -43,8 +43,8 @@ private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
     QList<DbfField> sampleFields() const
     {
-        return {DbfField::character(QStringLiteral("NOME"), 10),
-                DbfField::integer(QStringLiteral("NUM"))};
+        return { DbfField::character(QStringLiteral("NOME"), 10),
+            DbfField::integer(QStringLiteral("NUM")) };
     }
     void makeSample(int rows);
 
@@ -70,11 +70,10 @@ void TstDbfTable::makeSample(int rows)
 {
     QList<QStringList> data;
     for (int i = 1; i <= rows; ++i)
-        data << QStringList{QStringLiteral("R%1").arg(i), QString::number(i * 10)};
+        data << QStringList { QStringLiteral("R%1").arg(i), QString::number(i * 10) };
     lstest::writeFile(path(QStringLiteral("T.DBF")),
-                      lstest::dbfBytes({{QStringLiteral("NOME"), 'C', 10},
-                                        {QStringLiteral("NUM"), 'N', 20}},
-                                       data));
+        lstest::dbfBytes(
+            { { QStringLiteral("NOME"), 'C', 10 }, { QStringLiteral("NUM"), 'N', 20 } }, data));
 }
 
 void TstDbfTable::headerAndRecordBytes()
@@ -82,13 +81,13 @@ void TstDbfTable::headerAndRecordBytes()
     QVERIFY(DbfTable::create(path(QStringLiteral("T.DBF")), sampleFields()));
 
     QByteArray expected(32, '\0');
-    expected[0] = 0x03;                          // dBase IV, no memo
-    expected[1] = char(126);                     // 2026
+    expected[0] = 0x03; // dBase IV, no memo
+    expected[1] = char(126); // 2026
     expected[2] = 12;
-    expected[3] = 11;                            // count 0 in bytes 4-7
-    expected[8] = char(97);                      // header: 32 + 2 * 32 + 1
-    expected[10] = char(31);                     // record: 1 + 10 + 20
-    expected[29] = 0x03;                         // Windows-1252
+    expected[3] = 11; // count 0 in bytes 4-7
+    expected[8] = char(97); // header: 32 + 2 * 32 + 1
+    expected[10] = char(31); // record: 1 + 10 + 20
+    expected[29] = 0x03; // Windows-1252
     QByteArray nome(32, '\0');
     nome.replace(0, 4, "NOME");
     nome[11] = 'C';
@@ -126,16 +125,16 @@ void TstDbfTable::textRoundTrip_data()
 
     QTest::newRow("accents") << QStringLiteral("Ação Çé") << QStringLiteral("Ação Çé")
                              << QByteArray("A\xE7\xE3o \xC7\xE9");
-    QTest::newRow("1252 specials") << QStringLiteral("€ŠŸ–") << QStringLiteral("€ŠŸ–")
-                                   << QByteArray("\x80\x8A\x9F\x96");
-    QTest::newRow("trailing blanks trimmed") << QStringLiteral("ab   ") << QStringLiteral("ab")
-                                             << QByteArray("ab");
-    QTest::newRow("leading blanks kept") << QStringLiteral("  ab") << QStringLiteral("  ab")
-                                         << QByteArray("  ab");
+    QTest::newRow("1252 specials")
+        << QStringLiteral("€ŠŸ–") << QStringLiteral("€ŠŸ–") << QByteArray("\x80\x8A\x9F\x96");
+    QTest::newRow("trailing blanks trimmed")
+        << QStringLiteral("ab   ") << QStringLiteral("ab") << QByteArray("ab");
+    QTest::newRow("leading blanks kept")
+        << QStringLiteral("  ab") << QStringLiteral("  ab") << QByteArray("  ab");
     QTest::newRow("cut at the width") << QStringLiteral("0123456789XYZ")
                                       << QStringLiteral("0123456789") << QByteArray("0123456789");
-    QTest::newRow("outside the code page") << QStringLiteral("日本") << QStringLiteral("??")
-                                           << QByteArray("??");
+    QTest::newRow("outside the code page")
+        << QStringLiteral("日本") << QStringLiteral("??") << QByteArray("??");
 }
 
 void TstDbfTable::textRoundTrip()
@@ -215,7 +214,8 @@ void TstDbfTable::foundWhateverTheCase()
 
     // Re-creating replaces the file of the other case with the table's own name.
     QVERIFY(t.create(sampleFields()));
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("VENDA.DBF")});
+    QCOMPARE(
+        QDir(m_dir->path()).entryList(QDir::Files), QStringList { QStringLiteral("VENDA.DBF") });
 }
 
 void TstDbfTable::damagedFiles_data()
@@ -246,10 +246,10 @@ void TstDbfTable::damagedFiles()
 
     QList<QStringList> data;
     for (int i = 1; i <= rows; ++i)
-        data << QStringList{QStringLiteral("R%1").arg(i), QString::number(i)};
-    QByteArray bytes = lstest::dbfBytes({{QStringLiteral("NOME"), 'C', 10},
-                                         {QStringLiteral("NUM"), 'N', 20}},
-                                        data, headerCount);
+        data << QStringList { QStringLiteral("R%1").arg(i), QString::number(i) };
+    QByteArray bytes = lstest::dbfBytes(
+        { { QStringLiteral("NOME"), 'C', 10 }, { QStringLiteral("NUM"), 'N', 20 } }, data,
+        headerCount);
     bytes.chop(cutBytes);
     lstest::writeFile(path(QStringLiteral("T.DBF")), bytes);
 
@@ -303,8 +303,8 @@ void TstDbfTable::filterLocateEditDelete()
     QVERIFY(DbfTable::create(path(QStringLiteral("T.DBF")), sampleFields()));
     DbfTable t(m_dir->path(), QStringLiteral("T.DBF"));
     QVERIFY(t.open());
-    const QStringList states{QStringLiteral("P"), QStringLiteral("A"), QStringLiteral("P"),
-                             QStringLiteral("P")};
+    const QStringList states { QStringLiteral("P"), QStringLiteral("A"), QStringLiteral("P"),
+        QStringLiteral("P") };
     for (int i = 0; i < states.size(); ++i) {
         QVERIFY(t.append());
         QVERIFY(t.setAsString(QStringLiteral("NOME"), states.at(i)));
@@ -329,8 +329,8 @@ void TstDbfTable::filterLocateEditDelete()
     QVERIFY(t.eof());
 
     t.clearFilter();
-    QVERIFY(t.locate(QStringList{QStringLiteral("NOME"), QStringLiteral("NUM")},
-                     QStringList{QStringLiteral("A"), QStringLiteral("2")}));
+    QVERIFY(t.locate(QStringList { QStringLiteral("NOME"), QStringLiteral("NUM") },
+        QStringList { QStringLiteral("A"), QStringLiteral("2") }));
     QCOMPARE(t.recNo(), 2);
     QVERIFY(!t.locate(QStringLiteral("NOME"), QStringLiteral("X")));
     QCOMPARE(t.recNo(), 2);
@@ -344,7 +344,8 @@ void TstDbfTable::filterLocateEditDelete()
     QStringList seen;
     for (again.first(); !again.eof(); again.next())
         seen << again.asString(QStringLiteral("NOME")) + again.asString(QStringLiteral("NUM"));
-    QCOMPARE(seen, (QStringList{QStringLiteral("P1"), QStringLiteral("C3"), QStringLiteral("P4")}));
+    QCOMPARE(
+        seen, (QStringList { QStringLiteral("P1"), QStringLiteral("C3"), QStringLiteral("P4") }));
     again.setShowDeleted(true);
     QCOMPARE(again.recordCount(), 4);
     QVERIFY(again.locate(QStringLiteral("NUM"), QStringLiteral("2")));
@@ -357,7 +358,8 @@ void TstDbfTable::hooks()
     QVERIFY(DbfTable::create(path(QStringLiteral("T.DBF")), sampleFields()));
     DbfTable t(m_dir->path(), QStringLiteral("T.DBF"));
     bool refuse = true;
-    t.afterInsert = [](DbfTable &tb) { tb.setAsString(QStringLiteral("NOME"), QStringLiteral("novo")); };
+    t.afterInsert
+        = [](DbfTable &tb) { tb.setAsString(QStringLiteral("NOME"), QStringLiteral("novo")); };
     t.beforePost = [&refuse](DbfTable &tb) {
         tb.setAsInteger(QStringLiteral("NUM"), 7);
         return !refuse;
@@ -403,8 +405,9 @@ void TstDbfTable::seesOtherWriters()
     QStringList nums;
     for (a.first(); !a.eof(); a.next())
         nums << a.asString(QStringLiteral("NUM"));
-    QCOMPARE(nums, (QStringList{QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"),
-                                QStringLiteral("40")}));
+    QCOMPARE(nums,
+        (QStringList { QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"),
+            QStringLiteral("40") }));
 }
 
 void TstDbfTable::rowLockedByAnotherWriter()
@@ -441,7 +444,7 @@ void TstDbfTable::emptyOnlyWhenUnused()
         seen = tb.recordCount();
         return false;
     }),
-             DbfTable::EmptyResult::Kept);
+        DbfTable::EmptyResult::Kept);
     QCOMPARE(seen, 3);
     QCOMPARE(t.emptyIfUnused(), DbfTable::EmptyResult::Emptied);
     const QByteArray bytes = lstest::readFile(path(QStringLiteral("T.DBF")));
@@ -470,7 +473,7 @@ void TstDbfTable::independentReaderOpensIt()
     t.close();
 
     QProcess p;
-    p.start(dbfdump, {path(QStringLiteral("T.DBF"))});
+    p.start(dbfdump, { path(QStringLiteral("T.DBF")) });
     QVERIFY(p.waitForFinished(10000));
     QCOMPARE(p.exitCode(), 0);
     const QList<QByteArray> lines = p.readAllStandardOutput().split('\n');

@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
 using zx::DbfTable;
@@ -49,7 +51,10 @@ void TstTdm::init()
     m_fp->hostInfo->ipv4 = QStringLiteral("10.1.2.3");
 }
 
-void TstTdm::cleanup() { delete m_fp; }
+void TstTdm::cleanup()
+{
+    delete m_fp;
+}
 
 QString TstTdm::layout(const DbfTable &t)
 {
@@ -65,8 +70,7 @@ qint64 TstTdm::appendSale(TDM &dm, const QString &situacao)
     if (!v.isOpen() && !v.open())
         return -1;
     if (!v.append() || !v.setAsString(QStringLiteral("SITUA_VEND"), situacao)
-        || !v.setAsString(QStringLiteral("CARTA_VEND"), QStringLiteral("0000000123"))
-        || !v.post())
+        || !v.setAsString(QStringLiteral("CARTA_VEND"), QStringLiteral("0000000123")) || !v.post())
         return -1;
     return v.asInteger(QStringLiteral("SOLIC_VEND"));
 }
@@ -77,24 +81,31 @@ void TstTdm::emptyProgramFolderGetsEveryTable_data()
     QTest::addColumn<QString>("columns");
 
     // Whole-number columns are numeric, 20 wide (a signed 64-bit number).
-    QTest::newRow("FUNCIONARIO") << "FUNCIONARIO.DBF"
-                                 << "MATRI_FUNC C30, CNPJ_INSTI C30, DESCR_FUNC C80, DEPEN_FUNC C80";
-    QTest::newRow("INSTITUICAO") << "INSTITUICAO.DBF" << "CNPJ_INSTI C30, DESCR_INST C80";
+    QTest::newRow("FUNCIONARIO")
+        << "FUNCIONARIO.DBF"
+        << "MATRI_FUNC C30, CNPJ_INSTI C30, DESCR_FUNC C80, DEPEN_FUNC C80";
+    QTest::newRow("INSTITUICAO") << "INSTITUICAO.DBF"
+                                 << "CNPJ_INSTI C30, DESCR_INST C80";
     QTest::newRow("PARAMETRO")
         << "PARAMETRO.DBF"
         << "CNPJ_FORNE C30, DESCR_FORN C80, FANTA_FORN C80, APLIC_ABER C1, APLIC_CONE C1, "
            "LINHA_AVAN N20, QTDE_COPIA N20, VISUA_AUTO C1, ENDER_FORN C200, FONE_FORNE C30, "
            "VERSA_BANC C10";
-    QTest::newRow("SEQUENCIAL") << "SEQUENCIAL.DBF" << "TABEL_SEQU C20, ULTIM_SEQU N20";
+    QTest::newRow("SEQUENCIAL") << "SEQUENCIAL.DBF"
+                                << "TABEL_SEQU C20, ULTIM_SEQU N20";
     QTest::newRow("VENDA") << "VENDA.DBF"
                            << "SOLIC_VEND N20, AUTOR_VEND C30, MATRI_VEND C30, CNPJ_INSTI C30, "
                               "DATA_VENDA C15, HORA_VENDA C15, SITUA_VEND C30, VALOR_VEND C30, "
                               "CARTA_VEND C30, VENCI_VEND C15, FUNCI_VEND C30, PARCE_VEND N20, "
                               "COMD5_VEND C15";
-    QTest::newRow("ULT_SOLIC") << "ULT_SOLIC.DBF" << "NUMER_IP C20, CARTAO C15, DATA C15, VALOR C15";
-    QTest::newRow("CT_OK") << "CT_OK.DBF" << "NUM_CART C14";
-    QTest::newRow("IDENVIAR") << "IDENVIAR.DBF" << "CNPJ C14, CPF C14, OBS C100";
-    QTest::newRow("FAT_ALIM") << "FAT_ALIM.DBF" << "CHAVE_FOOD C15, DTHOR_FOOD C40, SITUA_FOOD C10";
+    QTest::newRow("ULT_SOLIC") << "ULT_SOLIC.DBF"
+                               << "NUMER_IP C20, CARTAO C15, DATA C15, VALOR C15";
+    QTest::newRow("CT_OK") << "CT_OK.DBF"
+                           << "NUM_CART C14";
+    QTest::newRow("IDENVIAR") << "IDENVIAR.DBF"
+                              << "CNPJ C14, CPF C14, OBS C100";
+    QTest::newRow("FAT_ALIM") << "FAT_ALIM.DBF"
+                              << "CHAVE_FOOD C15, DTHOR_FOOD C40, SITUA_FOOD C10";
     QTest::newRow("ITEM_ALIM") << "ITEM_ALIM.DBF"
                                << "CHAVE_FOOD C15, CPF_ITFOOD C20, DESCR_FUNC C50, VALOR_ITFO C15, "
                                   "CONFI_CART C1";
@@ -119,6 +130,23 @@ void TstTdm::emptyProgramFolderGetsEveryTable()
     QCOMPARE(t.physicalCount(), 0);
     QCOMPARE(t.header().version, quint8(0x03));
     QCOMPARE(t.header().languageDriver, quint8(0x03));
+    t.close();
+
+    // An independent dBase reader sees the same columns.
+    const QString dbfdump = QStandardPaths::findExecutable(QStringLiteral("dbfdump"));
+    if (!dbfdump.isEmpty()) {
+        QProcess p;
+        p.start(dbfdump, { QStringLiteral("-h"), t.path() });
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 0);
+        const QString described = QString::fromLatin1(p.readAllStandardOutput());
+        QCOMPARE(described.count(QStringLiteral("Field ")), columns.count(QLatin1Char(',')) + 1);
+        for (const zx::DbfField &f : t.fields())
+            QVERIFY2(described.contains(
+                         QStringLiteral("Title=`%1', Width=%2,").arg(f.name).arg(f.length)),
+                qPrintable(described));
+    }
+    QVERIFY(t.open());
 
     // A second start keeps what is there.
     QVERIFY(t.append());
@@ -150,16 +178,16 @@ void TstTdm::vendaUpgrade_data()
     QTest::addColumn<bool>("rowsKept");
 
     QTest::newRow("older layout without COMD5_VEND")
-        << "VENDA.DBF" << QStringList{"COMD5_VEND"} << QStringList{} << false;
+        << "VENDA.DBF" << QStringList { "COMD5_VEND" } << QStringList {} << false;
     QTest::newRow("only FUNCI_VEND missing")
-        << "VENDA.DBF" << QStringList{"FUNCI_VEND"} << QStringList{} << false;
-    QTest::newRow("current layout") << "VENDA.DBF" << QStringList{} << QStringList{} << true;
+        << "VENDA.DBF" << QStringList { "FUNCI_VEND" } << QStringList {} << false;
+    QTest::newRow("current layout") << "VENDA.DBF" << QStringList {} << QStringList {} << true;
     QTest::newRow("current layout plus a column")
-        << "VENDA.DBF" << QStringList{} << QStringList{"EXTRA"} << true;
+        << "VENDA.DBF" << QStringList {} << QStringList { "EXTRA" } << true;
     QTest::newRow("current layout, lower-case name")
-        << "venda.dbf" << QStringList{} << QStringList{} << true;
+        << "venda.dbf" << QStringList {} << QStringList {} << true;
     QTest::newRow("older layout, mixed-case name")
-        << "Venda.Dbf" << QStringList{"COMD5_VEND"} << QStringList{} << false;
+        << "Venda.Dbf" << QStringList { "COMD5_VEND" } << QStringList {} << false;
 }
 
 void TstTdm::vendaUpgrade()
@@ -173,11 +201,11 @@ void TstTdm::vendaUpgrade()
     QList<lstest::Col> cols;
     for (const zx::TTQBField &c : zx::localtables::venda().campos)
         if (!dropColumns.contains(c.nome))
-            cols << lstest::Col{c.nome, c.tipo == zx::TFieldType::ftLargeint ? 'N' : 'C',
-                                c.tamanho ? c.tamanho : 20};
+            cols << lstest::Col { c.nome, c.tipo == zx::TFieldType::ftLargeint ? 'N' : 'C',
+                c.tamanho ? c.tamanho : 20 };
     for (const QString &c : extraColumns)
-        cols << lstest::Col{c, 'C', 5};
-    QList<QStringList> rows{QStringList{QStringLiteral("7"), QStringLiteral("123")}};
+        cols << lstest::Col { c, 'C', 5 };
+    QList<QStringList> rows { QStringList { QStringLiteral("7"), QStringLiteral("123") } };
     lstest::writeFile(dados() + QLatin1Char('/') + fileName, lstest::dbfBytes(cols, rows));
 
     TDM dm;
@@ -196,13 +224,13 @@ void TstTdm::otherTablesAreNeverUpgraded()
 {
     QVERIFY(QDir().mkpath(dados()));
     lstest::writeFile(dados() + QStringLiteral("/CT_OK.DBF"),
-                      lstest::dbfBytes({{QStringLiteral("OUTRO"), 'C', 3}},
-                                       {QStringList{QStringLiteral("abc")}}));
+        lstest::dbfBytes(
+            { { QStringLiteral("OUTRO"), 'C', 3 } }, { QStringList { QStringLiteral("abc") } }));
     TDM dm;
     QVERIFY(dm.criaTabelas());
     DbfTable t(dados(), QStringLiteral("CT_OK.DBF"));
     QVERIFY(t.open());
-    QCOMPARE(t.fieldNames(), QStringList{QStringLiteral("OUTRO")});
+    QCOMPARE(t.fieldNames(), QStringList { QStringLiteral("OUTRO") });
     QCOMPARE(t.physicalCount(), 1);
 }
 
@@ -298,7 +326,7 @@ void TstTdm::stationRowRegisteredOnce()
     QStringList ips;
     for (u.first(); !u.eof(); u.next())
         ips << u.asString(QStringLiteral("NUMER_IP"));
-    QCOMPARE(ips, (QStringList{QStringLiteral("10.1.2.3"), QStringLiteral("10.9.9.9")}));
+    QCOMPARE(ips, (QStringList { QStringLiteral("10.1.2.3"), QStringLiteral("10.9.9.9") }));
 }
 
 void TstTdm::vendaHousekeeping_data()
@@ -330,13 +358,13 @@ void TstTdm::vendaHousekeeping()
     QVERIFY(dm.criaTabelas());
     QList<lstest::Col> cols;
     for (const zx::TTQBField &c : zx::localtables::venda().campos)
-        cols << lstest::Col{c.nome, c.tipo == zx::TFieldType::ftLargeint ? 'N' : 'C',
-                            c.tamanho ? c.tamanho : 20};
+        cols << lstest::Col { c.nome, c.tipo == zx::TFieldType::ftLargeint ? 'N' : 'C',
+            c.tamanho ? c.tamanho : 20 };
     QList<QStringList> data;
     for (int i = 0; i < rows; ++i)
-        data << QStringList{QString::number(i + 1), QString::number(5000 + i), QString(), QString(),
-                            QStringLiteral("11/12/2026"), QStringLiteral("10:00:00"),
-                            i == pendingAt ? QStringLiteral("P") : QStringLiteral("A")};
+        data << QStringList { QString::number(i + 1), QString::number(5000 + i), QString(),
+            QString(), QStringLiteral("11/12/2026"), QStringLiteral("10:00:00"),
+            i == pendingAt ? QStringLiteral("P") : QStringLiteral("A") };
     lstest::writeFile(dados() + QStringLiteral("/VENDA.DBF"), lstest::dbfBytes(cols, data));
 
     DbfTable elsewhere(dados(), QStringLiteral("VENDA.DBF"));

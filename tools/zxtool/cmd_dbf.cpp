@@ -8,17 +8,26 @@
 
 namespace {
 
-QString hex2(int v) { return QStringLiteral("0x%1").arg(v, 2, 16, QLatin1Char('0')); }
+QString hex2(int v)
+{
+    return QStringLiteral("0x%1").arg(v, 2, 16, QLatin1Char('0'));
+}
 
 QString languageName(int ldid)
 {
     switch (ldid) {
-    case 0x00: return QStringLiteral("not set");
-    case 0x01: return QStringLiteral("DOS USA, code page 437");
-    case 0x02: return QStringLiteral("DOS Multilingual, code page 850");
-    case 0x03: return QStringLiteral("Windows ANSI, code page 1252");
-    case 0x57: return QStringLiteral("ANSI, code page 1252");
-    default: return QStringLiteral("other");
+    case 0x00:
+        return QStringLiteral("not set");
+    case 0x01:
+        return QStringLiteral("DOS USA, code page 437");
+    case 0x02:
+        return QStringLiteral("DOS Multilingual, code page 850");
+    case 0x03:
+        return QStringLiteral("Windows ANSI, code page 1252");
+    case 0x57:
+        return QStringLiteral("ANSI, code page 1252");
+    default:
+        return QStringLiteral("other");
     }
 }
 
@@ -38,8 +47,7 @@ int runDbf(const QStringList &args, zxtool::Io &io)
     const zx::DbfHeader &h = t.header();
     io.out << "File:          " << QDir::toNativeSeparators(t.path()) << "\n"
            << "Version:       " << hex2(h.version)
-           << (h.version == zx::DbfHeader::kVersionDbase4 ? " (dBase III/IV, no memo)" : "")
-           << "\n"
+           << (h.version == zx::DbfHeader::kVersionDbase4 ? " (dBase III/IV, no memo)" : "") << "\n"
            << "Last update:   "
            << (h.lastUpdate.isValid() ? h.lastUpdate.toString(QStringLiteral("dd/MM/yyyy"))
                                       : QStringLiteral("(none)"))
@@ -56,8 +64,8 @@ int runDbf(const QStringList &args, zxtool::Io &io)
     io.out << "  #   Name        Type  Len  Dec\n";
     int n = 0;
     for (const zx::DbfField &f : h.fields)
-        io.out << "  " << QString::number(++n).leftJustified(3) << " "
-               << f.name.leftJustified(11) << " " << QString(QLatin1Char(f.type)).leftJustified(5)
+        io.out << "  " << QString::number(++n).leftJustified(3) << " " << f.name.leftJustified(11)
+               << " " << QString(QLatin1Char(f.type)).leftJustified(5)
                << QString::number(f.length).rightJustified(4) << " "
                << QString::number(f.decimals).rightJustified(4) << "\n";
 
@@ -75,9 +83,9 @@ int runDbf(const QStringList &args, zxtool::Io &io)
     return 0;
 }
 
-zxtool::Registrar reg({QStringLiteral("dbf"), QStringLiteral("dbf dump FILE"),
-                       QStringLiteral("show header, fields and rows of a dBase III/IV file "
-                                      "(* marks deleted rows)"),
-                       runDbf});
+zxtool::Registrar reg({ QStringLiteral("dbf"), QStringLiteral("dbf dump FILE"),
+    QStringLiteral("show header, fields and rows of a dBase III/IV file "
+                   "(* marks deleted rows)"),
+    runDbf });
 
 } // namespace

@@ -32,8 +32,7 @@ int runStore(const QStringList &args, zxtool::Io &io)
     return 0;
 }
 
-zxtool::Registrar reg({QStringLiteral("store"), QStringLiteral("store init DIR"),
-                       QStringLiteral("create or upgrade the local tables of program folder DIR"),
-                       runStore});
+zxtool::Registrar reg({ QStringLiteral("store"), QStringLiteral("store init DIR"),
+    QStringLiteral("create or upgrade the local tables of program folder DIR"), runStore });
 
 } // namespace
