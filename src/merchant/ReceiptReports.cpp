@@ -17,7 +17,7 @@ const QString ReceiptReports::kDeclaracao = QStringLiteral(
 namespace {
 
 void fill(Report &r, const ReceiptSale &s, bool reimpressao, const QString &suffix,
-          const QString &copyElement)
+    const QString &copyElement)
 {
     const QString data = s.dataTexto();
     auto set = [&](const char *name, const QString &text) {
@@ -40,7 +40,7 @@ void fill(Report &r, const ReceiptSale &s, bool reimpressao, const QString &suff
     // A reprint says so where the copy caption would be.
     r.setVisible(QStringLiteral("lblReimpressao") + suffix, reimpressao);
     r.setVisible(copyElement, !reimpressao);
-    for (const char *shown : {"linAssinatura", "lblAssinatura", "lblRG"})
+    for (const char *shown : { "linAssinatura", "lblAssinatura", "lblRG" })
         r.setVisible(QLatin1String(shown) + suffix, true);
 }
 
@@ -49,13 +49,13 @@ void fill(Report &r, const ReceiptSale &s, bool reimpressao, const QString &suff
 Report ReceiptReports::autoriz(const ReceiptSale &sale, bool reimpressao)
 {
     Report r(layouts::rptAutoriz());
-    for (const QString suffix : {QStringLiteral("1"), QStringLiteral("2")})
+    for (const QString suffix : { QStringLiteral("1"), QStringLiteral("2") })
         fill(r, sale, reimpressao, suffix, QStringLiteral("lblVia") + suffix);
     return r;
 }
 
-Report ReceiptReports::grafMatric(const ReceiptSale &sale, bool reimpressao,
-                                  const QString &copiesFile)
+Report ReceiptReports::grafMatric(
+    const ReceiptSale &sale, bool reimpressao, const QString &copiesFile)
 {
     Report r(layouts::rptGrafMatric());
     fill(r, sale, reimpressao, QString(), QStringLiteral("InfdaVia"));
@@ -84,8 +84,7 @@ bool ReceiptReports::ensureCopiesFile(int copias, const QString &path)
         return false;
     for (int k = 1; k <= copias; ++k) {
         const QString line = QString::number(k)
-                             + (k % 2 ? QStringLiteral("ª Via Estabelecimento")
-                                      : QStringLiteral("ª Via Usuário"));
+            + (k % 2 ? QStringLiteral("ª Via Estabelecimento") : QStringLiteral("ª Via Usuário"));
         out.write(cp1252::encode(line) + "\r\n");
     }
     return out.commit();

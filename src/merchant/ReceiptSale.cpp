@@ -10,7 +10,7 @@ namespace zx {
 QString ReceiptSale::dataTexto() const
 {
     const QString t = vencimento.trimmed();
-    for (const char *format : {"dd/MM/yyyy", "d/M/yyyy", "dd/MM/yy"}) {
+    for (const char *format : { "dd/MM/yyyy", "d/M/yyyy", "dd/MM/yy" }) {
         QDate d = QDate::fromString(t, QLatin1String(format));
         if (d.isValid()) {
             if (d.year() < 1950)
@@ -21,7 +21,10 @@ QString ReceiptSale::dataTexto() const
     return t;
 }
 
-QString ReceiptSale::cartaoTexto() const { return protocol::fmtCartao(cartao); }
+QString ReceiptSale::cartaoTexto() const
+{
+    return protocol::fmtCartao(cartao);
+}
 
 int ReceiptSale::parcelasNumero() const
 {

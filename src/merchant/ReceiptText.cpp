@@ -11,8 +11,8 @@ QString alinh(const QString &t, int alignment, int width)
 }
 } // namespace
 
-QStringList ReceiptText::lines(const ReceiptSale &sale, int copias, bool reimpressao,
-                               int linhasAvanco)
+QStringList ReceiptText::lines(
+    const ReceiptSale &sale, int copias, bool reimpressao, int linhasAvanco)
 {
     const QString separador(kWidth, QLatin1Char('-'));
     const QString data = sale.dataTexto();

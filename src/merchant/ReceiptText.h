@@ -14,8 +14,8 @@ public:
 
     // Every copy (one for a reprint; the copy labels when there are exactly two), the
     // declaration and signature block on the first, then the feed lines.
-    static QStringList lines(const ReceiptSale &sale, int copias, bool reimpressao,
-                             int linhasAvanco);
+    static QStringList lines(
+        const ReceiptSale &sale, int copias, bool reimpressao, int linhasAvanco);
 
     // The integration file: "1 AUTORIZACAO CONCEDIDA NR " + number, then the receipt
     // lines, each padded with blanks to 48 characters (longer lines whole).

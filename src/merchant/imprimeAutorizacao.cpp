@@ -18,7 +18,10 @@ namespace {
 // the first line whatever happens next.
 class IntegrationFile {
 public:
-    explicit IntegrationFile(const QString &path) : m_file(path) {}
+    explicit IntegrationFile(const QString &path)
+        : m_file(path)
+    {
+    }
 
     bool open(const QString &firstLine)
     {
@@ -46,15 +49,15 @@ private:
     bool fail()
     {
         MsgErro(QStringLiteral("Erro de entrada/saída no arquivo de integração ")
-                + m_file.fileName() + QStringLiteral(": ") + m_file.errorString());
+            + m_file.fileName() + QStringLiteral(": ") + m_file.errorString());
         return false;
     }
 
     QFile m_file;
 };
 
-bool textReceipt(const ReceiptSale &sale, bool reimpressao, const ReceiptSettings &cfg,
-                 TFrmPreviewDOS *existing)
+bool textReceipt(
+    const ReceiptSale &sale, bool reimpressao, const ReceiptSettings &cfg, TFrmPreviewDOS *existing)
 {
     const QStringList lines = ReceiptText::lines(sale, cfg.copias, reimpressao, cfg.linhasAvanco);
     std::unique_ptr<TFrmPreviewDOS> own;
@@ -74,8 +77,8 @@ bool textReceipt(const ReceiptSale &sale, bool reimpressao, const ReceiptSetting
 } // namespace
 
 bool imprimeAutorizacao(const QString &numero, const std::optional<ReceiptSale> &venda,
-                        bool reimpressao, const QString &arquivoIntegracao,
-                        const ReceiptSettings &settings, TFrmPreviewDOS *preview)
+    bool reimpressao, const QString &arquivoIntegracao, const ReceiptSettings &settings,
+    TFrmPreviewDOS *preview)
 {
     std::optional<IntegrationFile> integracao;
     if (!arquivoIntegracao.isEmpty()) {

@@ -21,8 +21,8 @@ class TFrmPreviewDOS;
 // printer port failed (its message shown by the preview).
 // preview: a text preview already open to fill, or nullptr to use one of its own.
 bool imprimeAutorizacao(const QString &numero, const std::optional<ReceiptSale> &venda,
-                        bool reimpressao, const QString &arquivoIntegracao,
-                        const ReceiptSettings &settings = ReceiptSettings::fromStation(),
-                        TFrmPreviewDOS *preview = nullptr);
+    bool reimpressao, const QString &arquivoIntegracao,
+    const ReceiptSettings &settings = ReceiptSettings::fromStation(),
+    TFrmPreviewDOS *preview = nullptr);
 
 } // namespace zx

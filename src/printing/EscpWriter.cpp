@@ -31,10 +31,10 @@ std::pair<int, int> EscpWriter::clampRange(const TextDocument &doc, int start, i
     const int total = doc.totalPages();
     // Without pages the one page prints, whatever range was asked.
     if (!doc.isPaged())
-        return {1, 1};
+        return { 1, 1 };
     start = std::max(start, 1);
     end = std::min(end, total);
-    return {start, end};
+    return { start, end };
 }
 
 QByteArray EscpWriter::lineBytes(const TextLine &line)
@@ -57,8 +57,8 @@ QByteArray EscpWriter::lineBytes(const TextLine &line)
     return out;
 }
 
-bool EscpWriter::write(const TextDocument &doc, int start, int end, QIODevice &port,
-                       const Options &options)
+bool EscpWriter::write(
+    const TextDocument &doc, int start, int end, QIODevice &port, const Options &options)
 {
     std::tie(start, end) = clampRange(doc, start, end);
     int page = 1;

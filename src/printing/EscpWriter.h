@@ -14,7 +14,7 @@ namespace zx {
 class EscpWriter {
 public:
     struct Options {
-        int lineLimit = 1000;       // most lines printed on the last page of the range
+        int lineLimit = 1000; // most lines printed on the last page of the range
         bool finalFormFeed = false; // form feed after the last printed line
     };
 
@@ -23,8 +23,8 @@ public:
 
     // Writes pages start..end (clamped to the document) to the device. False when a
     // write failed; the device is left open.
-    bool write(const TextDocument &doc, int start, int end, QIODevice &port,
-               const Options &options);
+    bool write(
+        const TextDocument &doc, int start, int end, QIODevice &port, const Options &options);
     // The bytes the port would receive.
     QByteArray render(const TextDocument &doc, int start, int end, const Options &options);
 

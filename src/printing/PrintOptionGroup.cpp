@@ -7,9 +7,9 @@
 namespace zx {
 
 PrintOptionGroup::PrintOptionGroup(const QString &objectName, const QString &caption,
-                                   const QStringList &items, Qt::Orientation orientation,
-                                   QWidget *parent)
-    : QGroupBox(caption, parent), m_group(new QButtonGroup(this))
+    const QStringList &items, Qt::Orientation orientation, QWidget *parent)
+    : QGroupBox(caption, parent)
+    , m_group(new QButtonGroup(this))
 {
     setObjectName(objectName);
     auto *layout = orientation == Qt::Horizontal ? static_cast<QBoxLayout *>(new QHBoxLayout(this))
@@ -26,7 +26,10 @@ PrintOptionGroup::PrintOptionGroup(const QString &objectName, const QString &cap
     });
 }
 
-int PrintOptionGroup::itemIndex() const { return m_group->checkedId(); }
+int PrintOptionGroup::itemIndex() const
+{
+    return m_group->checkedId();
+}
 
 void PrintOptionGroup::setItemIndex(int index)
 {
@@ -39,6 +42,9 @@ QRadioButton *PrintOptionGroup::button(int index) const
     return qobject_cast<QRadioButton *>(m_group->button(index));
 }
 
-int PrintOptionGroup::count() const { return int(m_group->buttons().size()); }
+int PrintOptionGroup::count() const
+{
+    return int(m_group->buttons().size());
+}
 
 } // namespace zx

@@ -14,7 +14,7 @@ class PrintOptionGroup : public QGroupBox {
     Q_OBJECT
 public:
     PrintOptionGroup(const QString &objectName, const QString &caption, const QStringList &items,
-                     Qt::Orientation orientation, QWidget *parent = nullptr);
+        Qt::Orientation orientation, QWidget *parent = nullptr);
 
     int itemIndex() const;
     void setItemIndex(int index);

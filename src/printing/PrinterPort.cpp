@@ -11,7 +11,10 @@ namespace zx {
 
 PrinterPort::PrinterPort() = default;
 
-PrinterPort::~PrinterPort() { close(); }
+PrinterPort::~PrinterPort()
+{
+    close();
+}
 
 QString PrinterPort::queueName(const QString &portName)
 {
@@ -27,8 +30,8 @@ QString PrinterPort::devicePath(const QString &portName)
     if (t.startsWith(QLatin1String("lp:"), Qt::CaseInsensitive))
         return {};
 #ifndef Q_OS_WIN
-    static const QRegularExpression lpt(QStringLiteral("^LPT([1-9][0-9]*):?$"),
-                                        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression lpt(
+        QStringLiteral("^LPT([1-9][0-9]*):?$"), QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = lpt.match(t);
     if (m.hasMatch())
         return QStringLiteral("/dev/lp%1").arg(m.captured(1).toInt() - 1);
@@ -47,8 +50,8 @@ bool PrinterPort::open(const QString &portName)
             return false;
         }
         // Spooled through a file that the lp command removes once it has sent it.
-        auto tmp = std::make_unique<QTemporaryFile>(QDir::tempPath()
-                                                    + QStringLiteral("/zentrix-lp-XXXXXX.prn"));
+        auto tmp = std::make_unique<QTemporaryFile>(
+            QDir::tempPath() + QStringLiteral("/zentrix-lp-XXXXXX.prn"));
         tmp->setAutoRemove(false);
         if (!tmp->open()) {
             m_error = tmp->errorString();
@@ -76,7 +79,10 @@ bool PrinterPort::open(const QString &portName)
     return true;
 }
 
-QIODevice *PrinterPort::device() const { return m_file.get(); }
+QIODevice *PrinterPort::device() const
+{
+    return m_file.get();
+}
 
 bool PrinterPort::close()
 {
@@ -96,9 +102,9 @@ bool PrinterPort::close()
             return false;
         }
         // Queue and file go as positional parameters: never parsed by the shell.
-        const QStringList args{QStringLiteral("-c"),
-                               QStringLiteral("lp -d \"$1\" -o raw -- \"$2\"; rm -f -- \"$2\""),
-                               QStringLiteral("zentrix-lp"), queue, spooled};
+        const QStringList args { QStringLiteral("-c"),
+            QStringLiteral("lp -d \"$1\" -o raw -- \"$2\"; rm -f -- \"$2\""),
+            QStringLiteral("zentrix-lp"), queue, spooled };
         if (!Platform::processes().startDetached(QStringLiteral("/bin/sh"), args, {}, true)) {
             QFile::remove(spooled);
             m_error = QStringLiteral("não foi possível executar lp");

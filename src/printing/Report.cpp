@@ -33,8 +33,8 @@ qreal wrappedHeightMm(const QString &text, const ReportFont &font, qreal widthMm
     }();
     const QFontMetricsF fm(toFont(font), &device);
     const qreal dpmm = kMeasureDpi / 25.4;
-    const QRectF r = fm.boundingRect(QRectF(0, 0, widthMm * dpmm, 1e7),
-                                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    const QRectF r = fm.boundingRect(
+        QRectF(0, 0, widthMm * dpmm, 1e7), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
     return r.height() / dpmm;
 }
 
@@ -55,8 +55,11 @@ struct Scope {
 class Builder {
 public:
     Builder(const ReportLayout &layout, const std::function<QString(const QString &)> &label,
-            const std::function<bool(const ReportElement &)> &visible, const QDateTime &printed)
-        : L(layout), labelOf(label), isVisible(visible), m_printed(printed)
+        const std::function<bool(const ReportElement &)> &visible, const QDateTime &printed)
+        : L(layout)
+        , labelOf(label)
+        , isVisible(visible)
+        , m_printed(printed)
     {
         doc.name = L.name;
         doc.paperMm = L.paperMm;
@@ -93,9 +96,10 @@ public:
         finishPage();
         // "Page x of y" once the number of pages is known.
         for (const auto &[page, item, tmpl] : m_pageTexts)
-            doc.pages[page].items[item].text =
-                QString(tmpl).replace(QLatin1String("%1"), QString::number(page + 1))
-                    .replace(QLatin1String("%2"), QString::number(doc.pageCount()));
+            doc.pages[page].items[item].text
+                = QString(tmpl)
+                      .replace(QLatin1String("%1"), QString::number(page + 1))
+                      .replace(QLatin1String("%2"), QString::number(doc.pageCount()));
         return doc;
     }
 
@@ -146,8 +150,8 @@ private:
         case ReportElement::Count:
             return QString::number(s && f >= 0 ? s->counts.value(f) : 0);
         case ReportElement::PrintDate:
-            return m_printed.toString(e.text.isEmpty() ? QStringLiteral("dd/MM/yyyy hh:mm:ss")
-                                                       : e.text);
+            return m_printed.toString(
+                e.text.isEmpty() ? QStringLiteral("dd/MM/yyyy hh:mm:ss") : e.text);
         case ReportElement::PageOfPages:
             return e.text;
         default:
@@ -189,9 +193,9 @@ private:
         qreal h = b.height;
         for (const ReportElement &e : b.elements)
             if (e.stretch && e.wordWrap && isVisible(e))
-                h = std::max(h, e.rect.y() + wrappedHeightMm(valueOf(e, r, s), e.font,
-                                                             e.rect.width())
-                                    + (b.height - e.rect.bottom()));
+                h = std::max(h,
+                    e.rect.y() + wrappedHeightMm(valueOf(e, r, s), e.font, e.rect.width())
+                        + (b.height - e.rect.bottom()));
         return h;
     }
 
@@ -218,7 +222,8 @@ private:
                     item.rect.setHeight(std::max(
                         e.rect.height(), wrappedHeightMm(item.text, e.font, e.rect.width())));
                 if (e.kind == ReportElement::PageOfPages)
-                    m_pageTexts.append({int(doc.pages.size()) - 1, int(page.items.size()), e.text});
+                    m_pageTexts.append(
+                        { int(doc.pages.size()) - 1, int(page.items.size()), e.text });
             }
             page.items.append(item);
         }
@@ -245,7 +250,10 @@ private:
 
 } // namespace
 
-Report::Report(ReportLayout layout) : m_layout(std::move(layout)) {}
+Report::Report(ReportLayout layout)
+    : m_layout(std::move(layout))
+{
+}
 
 void Report::setRecords(const QList<ReportData::Record> &records)
 {
@@ -253,7 +261,10 @@ void Report::setRecords(const QList<ReportData::Record> &records)
     m_hasRecords = true;
 }
 
-QString Report::label(const QString &name) const { return m_labels.value(name); }
+QString Report::label(const QString &name) const
+{
+    return m_labels.value(name);
+}
 
 void Report::reset()
 {
@@ -264,7 +275,10 @@ void Report::reset()
     m_hasRecords = false;
 }
 
-QString Report::formatAmount(const Money &value) { return value.format(2, true); }
+QString Report::formatAmount(const Money &value)
+{
+    return value.format(2, true);
+}
 
 ReportDocument Report::build() const
 {
@@ -283,7 +297,8 @@ ReportDocument Report::build() const
         m_layout,
         [this](const QString &name) {
             const auto it = m_labels.constFind(name);
-            return it == m_labels.constEnd() ? QString() : (it->isNull() ? QStringLiteral("") : *it);
+            return it == m_labels.constEnd() ? QString()
+                                             : (it->isNull() ? QStringLiteral("") : *it);
         },
         [this](const ReportElement &e) {
             return e.name.isEmpty() ? e.visible : m_visible.value(e.name, e.visible);
@@ -292,6 +307,9 @@ ReportDocument Report::build() const
     return b.run(records);
 }
 
-int Report::preview() const { return ReportPreview::run(build()); }
+int Report::preview() const
+{
+    return ReportPreview::run(build());
+}
 
 } // namespace zx

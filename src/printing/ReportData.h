@@ -10,8 +10,8 @@
 namespace zx {
 
 struct ReportValue {
-    QString text;  // as read (cut to the field's length); numbers as written
-    Money number;  // number fields: the value read, 0 when unreadable
+    QString text; // as read (cut to the field's length); numbers as written
+    Money number; // number fields: the value read, 0 when unreadable
 };
 
 class ReportData {

@@ -7,16 +7,25 @@
 
 namespace zx {
 
-QString ReportDataFile::defaultPath() { return Platform::paths().inRoot(QStringLiteral("rel.txt")); }
+QString ReportDataFile::defaultPath()
+{
+    return Platform::paths().inRoot(QStringLiteral("rel.txt"));
+}
 
 QString ReportDataFile::programFolderPath()
 {
     return Platform::paths().inProgram(QStringLiteral("Rel.txt"));
 }
 
-ReportDataFile::ReportDataFile(const QString &path) : m_path(path) {}
+ReportDataFile::ReportDataFile(const QString &path)
+    : m_path(path)
+{
+}
 
-void ReportDataFile::addRecord(const QStringList &fields) { m_records.append(fields); }
+void ReportDataFile::addRecord(const QStringList &fields)
+{
+    m_records.append(fields);
+}
 
 QString ReportDataFile::cleanField(const QString &value)
 {

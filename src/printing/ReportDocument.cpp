@@ -91,10 +91,10 @@ bool ReportDocument::paintAll(QPagedPaintDevice &device) const
 bool ReportDocument::print(QPrinter &printer) const
 {
     printer.setFullPage(true);
-    printer.setPageSize(QPageSize(paperMm, QPageSize::Millimeter, QString(),
-                                  QPageSize::FuzzyOrientationMatch));
-    printer.setPageOrientation(paperMm.width() > paperMm.height() ? QPageLayout::Landscape
-                                                                   : QPageLayout::Portrait);
+    printer.setPageSize(
+        QPageSize(paperMm, QPageSize::Millimeter, QString(), QPageSize::FuzzyOrientationMatch));
+    printer.setPageOrientation(
+        paperMm.width() > paperMm.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer.setDocName(name);
     return paintAll(printer);
 }
@@ -103,10 +103,10 @@ bool ReportDocument::savePdf(const QString &path) const
 {
     {
         QPdfWriter pdf(path);
-        pdf.setPageSize(QPageSize(paperMm, QPageSize::Millimeter, QString(),
-                                  QPageSize::FuzzyOrientationMatch));
-        pdf.setPageOrientation(paperMm.width() > paperMm.height() ? QPageLayout::Landscape
-                                                                   : QPageLayout::Portrait);
+        pdf.setPageSize(
+            QPageSize(paperMm, QPageSize::Millimeter, QString(), QPageSize::FuzzyOrientationMatch));
+        pdf.setPageOrientation(
+            paperMm.width() > paperMm.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         pdf.setResolution(300);
         pdf.setTitle(name);

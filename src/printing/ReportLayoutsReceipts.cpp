@@ -7,7 +7,7 @@ namespace {
 constexpr qreal kRow = 5;
 
 ReportElement item(ReportElement::Kind kind, const QString &name, const QString &text,
-                   const QRectF &rect, qreal size = 8, bool bold = false)
+    const QRectF &rect, qreal size = 8, bool bold = false)
 {
     ReportElement e;
     e.kind = kind;
@@ -21,21 +21,21 @@ ReportElement item(ReportElement::Kind kind, const QString &name, const QString 
 
 // One receipt at (x, 0), width w; labels named with the suffix.
 QList<ReportElement> receipt(qreal x, qreal w, const QString &suffix, bool shortCaptions,
-                             bool copyFromPipeline, const QString &copyCaption)
+    bool copyFromPipeline, const QString &copyCaption)
 {
     const qreal cap = 30; // caption column
-    auto fixed = [&](const QString &t, qreal y, qreal left = 0, qreal width = 0,
-                     bool bold = false) {
-        return item(ReportElement::Text, {}, t,
-                    QRectF(x + 2 + left, y, width > 0 ? width : w - 4 - left, kRow), 8, bold);
-    };
+    auto fixed
+        = [&](const QString &t, qreal y, qreal left = 0, qreal width = 0, bool bold = false) {
+              return item(ReportElement::Text, {}, t,
+                  QRectF(x + 2 + left, y, width > 0 ? width : w - 4 - left, kRow), 8, bold);
+          };
     auto label = [&](const QString &name, qreal y, qreal left, qreal width = 0) {
         return item(ReportElement::Label, name + suffix, {},
-                    QRectF(x + 2 + left, y, width > 0 ? width : w - 4 - left, kRow));
+            QRectF(x + 2 + left, y, width > 0 ? width : w - 4 - left, kRow));
     };
     auto line = [&](const QString &name, qreal y, qreal left, qreal width) {
-        ReportElement e = item(ReportElement::Line, name.isEmpty() ? QString() : name + suffix,
-                               {}, QRectF(x + left, y, width, 0.5));
+        ReportElement e = item(ReportElement::Line, name.isEmpty() ? QString() : name + suffix, {},
+            QRectF(x + left, y, width, 0.5));
         return e;
     };
 
@@ -49,14 +49,13 @@ QList<ReportElement> receipt(qreal x, qreal w, const QString &suffix, bool short
     out << title;
 
     ReportElement via = copyFromPipeline
-                            ? item(ReportElement::Field, QStringLiteral("InfdaVia"), {},
-                                   QRectF(x + 2, 8, w - 4, kRow), 8, true)
-                            : item(ReportElement::Text, QStringLiteral("lblVia") + suffix,
-                                   copyCaption, QRectF(x + 2, 8, w - 4, kRow), 8, true);
+        ? item(ReportElement::Field, QStringLiteral("InfdaVia"), {}, QRectF(x + 2, 8, w - 4, kRow),
+            8, true)
+        : item(ReportElement::Text, QStringLiteral("lblVia") + suffix, copyCaption,
+            QRectF(x + 2, 8, w - 4, kRow), 8, true);
     via.align = Qt::AlignRight | Qt::AlignVCenter;
     ReportElement reimp = item(ReportElement::Text, QStringLiteral("lblReimpressao") + suffix,
-                               QStringLiteral("REIMPRESSÃO"), QRectF(x + 2, 8, w - 4, kRow), 9,
-                               true);
+        QStringLiteral("REIMPRESSÃO"), QRectF(x + 2, 8, w - 4, kRow), 9, true);
     reimp.align = Qt::AlignRight | Qt::AlignVCenter;
     reimp.visible = false;
     out << via << reimp;
@@ -73,7 +72,7 @@ QList<ReportElement> receipt(qreal x, qreal w, const QString &suffix, bool short
         << fixed(QStringLiteral("Identificação do Funcionário:"), 48, 0, 0, true)
         << fixed(QStringLiteral("Nome:"), 53, 0, cap) << label(QStringLiteral("lblNome"), 53, cap)
         << fixed(shortCaptions ? QStringLiteral("Depend.:") : QStringLiteral("Dependente:"), 58, 0,
-                 cap)
+               cap)
         << label(QStringLiteral("lblDependente"), 58, cap);
     ReportElement cardCaption = label(QStringLiteral("lblCartaoCap"), 63, 0, cap);
     cardCaption.text = QStringLiteral("Cartão:");
@@ -100,11 +99,11 @@ QList<ReportElement> receipt(qreal x, qreal w, const QString &suffix, bool short
 
     out << line(QStringLiteral("linAssinatura"), 112, w * 0.15, w * 0.7);
     ReportElement sign = item(ReportElement::Text, QStringLiteral("lblAssinatura") + suffix,
-                              QStringLiteral("Assinatura"), QRectF(x + 2, 112.5, w - 4, kRow));
+        QStringLiteral("Assinatura"), QRectF(x + 2, 112.5, w - 4, kRow));
     sign.align = Qt::AlignCenter;
     out << sign
         << item(ReportElement::Text, QStringLiteral("lblRG") + suffix, QStringLiteral("RG.:"),
-                QRectF(x + 2 + w * 0.15, 118, w * 0.5, kRow));
+               QRectF(x + 2 + w * 0.15, 118, w * 0.5, kRow));
     return out;
 }
 
@@ -119,10 +118,9 @@ ReportLayout rptAutoriz()
     detail.height = 130;
     const qreal w = 96;
     detail.elements = receipt(0, w, QStringLiteral("1"), false, false,
-                              QStringLiteral("1ª Via - Estabelecimento"))
-                      + receipt(w + 5, w, QStringLiteral("2"), false, false,
-                                QStringLiteral("2ª Via - Usuário"));
-    l.bands = {detail};
+                          QStringLiteral("1ª Via - Estabelecimento"))
+        + receipt(w + 5, w, QStringLiteral("2"), false, false, QStringLiteral("2ª Via - Usuário"));
+    l.bands = { detail };
     return l;
 }
 
@@ -132,12 +130,12 @@ ReportLayout rptGrafMatric()
     l.name = QStringLiteral("rptGrafMatric");
     l.hasPipeline = true;
     l.pipeline.name = QStringLiteral("TxtGrafMatric");
-    l.pipeline.fields = {{QStringLiteral("InfdaVia"), false, 200}};
+    l.pipeline.fields = { { QStringLiteral("InfdaVia"), false, 200 } };
     ReportBand detail;
     detail.kind = ReportBand::Detail;
     detail.height = 130;
     detail.elements = receipt(0, 120, QString(), true, true, QString());
-    l.bands = {detail};
+    l.bands = { detail };
     return l;
 }
 

@@ -12,18 +12,19 @@
 namespace zx {
 
 ReportPreview::ReportPreview(ReportDocument doc, QWidget *parent)
-    : QPrintPreviewDialog(parent), m_doc(std::move(doc))
+    : QPrintPreviewDialog(parent)
+    , m_doc(std::move(doc))
 {
     setObjectName(QStringLiteral("ReportPreview"));
     setWindowTitle(m_doc.name);
     // The dialog's own printer takes the paper of the layout.
     QPrinter *target = printer();
     target->setFullPage(true);
-    target->setPageSize(QPageSize(m_doc.paperMm, QPageSize::Millimeter, QString(),
-                                  QPageSize::FuzzyOrientationMatch));
+    target->setPageSize(QPageSize(
+        m_doc.paperMm, QPageSize::Millimeter, QString(), QPageSize::FuzzyOrientationMatch));
     target->setPageOrientation(m_doc.paperMm.width() > m_doc.paperMm.height()
-                                   ? QPageLayout::Landscape
-                                   : QPageLayout::Portrait);
+            ? QPageLayout::Landscape
+            : QPageLayout::Portrait);
     target->setDocName(m_doc.name);
     connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *p) {
         QPainter painter(p);
@@ -65,9 +66,9 @@ void ReportPreview::showEvent(QShowEvent *event)
 
 void ReportPreview::salvaPdf()
 {
-    const QString path = Platform::dialogs().saveFileName(
-        QStringLiteral("Salvar como PDF"), Platform::paths().programFolder(),
-        QStringLiteral("PDF (*.pdf)"), m_doc.name + QStringLiteral(".pdf"));
+    const QString path = Platform::dialogs().saveFileName(QStringLiteral("Salvar como PDF"),
+        Platform::paths().programFolder(), QStringLiteral("PDF (*.pdf)"),
+        m_doc.name + QStringLiteral(".pdf"));
     if (path.isEmpty())
         return;
     if (!m_doc.savePdf(path))

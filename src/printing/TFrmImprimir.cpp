@@ -26,7 +26,9 @@ int pageNumber(const QLineEdit *box)
 }
 } // namespace
 
-TFrmImprimir::TFrmImprimir(QWidget *owner, bool mostrar) : QDialog(owner), m_mostrar(mostrar)
+TFrmImprimir::TFrmImprimir(QWidget *owner, bool mostrar)
+    : QDialog(owner)
+    , m_mostrar(mostrar)
 {
     setObjectName(QStringLiteral("FrmImprimir"));
     setWindowTitle(QStringLiteral("Imprimir"));
@@ -35,9 +37,9 @@ TFrmImprimir::TFrmImprimir(QWidget *owner, bool mostrar) : QDialog(owner), m_mos
     m_porta->setObjectName(QStringLiteral("EdtPorta"));
     m_porta->setReadOnly(true);
 
-    m_intervalo = new PrintOptionGroup(
-        QStringLiteral("RgIntervalo"), QStringLiteral("Intervalo de impressão"),
-        {QStringLiteral("&Todas"), QStringLiteral("Página &Atual"), QStringLiteral("&Intervalo")},
+    m_intervalo = new PrintOptionGroup(QStringLiteral("RgIntervalo"),
+        QStringLiteral("Intervalo de impressão"),
+        { QStringLiteral("&Todas"), QStringLiteral("Página &Atual"), QStringLiteral("&Intervalo") },
         Qt::Vertical, this);
     m_intervalo->setItemIndex(Todas);
 
@@ -87,15 +89,20 @@ TFrmImprimir::TFrmImprimir(QWidget *owner, bool mostrar) : QDialog(owner), m_mos
     connect(m_ok, &QPushButton::clicked, this, &TFrmImprimir::confirma);
     connect(m_cancelar, &QPushButton::clicked, this, &QDialog::reject);
 
-    const QList<QWidget *> keyed{m_porta,  m_intervalo->button(0), m_intervalo->button(1),
-                                 m_intervalo->button(2), m_pagIni, m_pagFim, m_copias,
-                                 m_ok,     m_cancelar};
+    const QList<QWidget *> keyed { m_porta, m_intervalo->button(0), m_intervalo->button(1),
+        m_intervalo->button(2), m_pagIni, m_pagFim, m_copias, m_ok, m_cancelar };
     for (QWidget *w : keyed)
         w->installEventFilter(this);
 }
 
-void TFrmImprimir::setPorta(const QString &porta) { m_porta->setText(porta); }
-QString TFrmImprimir::porta() const { return m_porta->text(); }
+void TFrmImprimir::setPorta(const QString &porta)
+{
+    m_porta->setText(porta);
+}
+QString TFrmImprimir::porta() const
+{
+    return m_porta->text();
+}
 
 void TFrmImprimir::setPaginas(int primeira, int ultima)
 {
@@ -103,18 +110,33 @@ void TFrmImprimir::setPaginas(int primeira, int ultima)
     m_pagFim->setText(QString::number(ultima));
 }
 
-void TFrmImprimir::setCopias(int copias) { m_copias->setValue(copias); }
+void TFrmImprimir::setCopias(int copias)
+{
+    m_copias->setValue(copias);
+}
 
 TFrmImprimir::Intervalo TFrmImprimir::intervalo() const
 {
     return Intervalo(std::max(0, m_intervalo->itemIndex()));
 }
 
-void TFrmImprimir::setIntervalo(Intervalo i) { m_intervalo->setItemIndex(i); }
+void TFrmImprimir::setIntervalo(Intervalo i)
+{
+    m_intervalo->setItemIndex(i);
+}
 
-int TFrmImprimir::pagIni() const { return pageNumber(m_pagIni); }
-int TFrmImprimir::pagFim() const { return pageNumber(m_pagFim); }
-int TFrmImprimir::copias() const { return m_copias->value(); }
+int TFrmImprimir::pagIni() const
+{
+    return pageNumber(m_pagIni);
+}
+int TFrmImprimir::pagFim() const
+{
+    return pageNumber(m_pagFim);
+}
+int TFrmImprimir::copias() const
+{
+    return m_copias->value();
+}
 
 void TFrmImprimir::intervaloMudou(int index)
 {

@@ -1,7 +1,7 @@
 #include "printing/TFrmPreviewDOS.h"
 
-#include "common/core/Cp1252.h"
 #include "common/Messages.h"
+#include "common/core/Cp1252.h"
 #include "config/StationSettings.h"
 #include "platform/Platform.h"
 #include "printing/PrintOptionGroup.h"
@@ -52,7 +52,7 @@ QFont courier(int pointSize)
 QFont lineFont(const QString &spec)
 {
     const QList<FormatSegment> segs = textformat::parse(spec);
-    const FormatSegment s = segs.isEmpty() ? FormatSegment{1, 1, 10, 0} : segs.first();
+    const FormatSegment s = segs.isEmpty() ? FormatSegment { 1, 1, 10, 0 } : segs.first();
     const ScreenPitch sp = textformat::screenPitch(s.pitch);
     QFont f = courier(sp.pointSize);
     f.setBold(sp.bold || (s.style & textformat::kEmphasised));
@@ -85,11 +85,10 @@ public:
         p->setFont(lineFont(spec));
         // Page markers stay in the grid but cannot be seen.
         p->setPen(TextDocument::isPageMarker(text)
-                      ? back
-                      : (selected ? opt.palette.highlightedText().color()
-                                  : opt.palette.text().color()));
-        p->drawText(opt.rect.adjusted(kTextIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                    text);
+                ? back
+                : (selected ? opt.palette.highlightedText().color() : opt.palette.text().color()));
+        p->drawText(
+            opt.rect.adjusted(kTextIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
         p->restore();
     }
 };
@@ -105,13 +104,13 @@ QPushButton *button(const QString &name, const QString &caption, QWidget *parent
 
 } // namespace
 
-TFrmPreviewDOS::TFrmPreviewDOS(int copias, bool avancoFinal, bool mostrar, int limiteLinhas,
-                               QWidget *owner)
-    : QDialog(owner),
-      m_copias(copias),
-      m_avancoFinal(avancoFinal),
-      m_mostrar(mostrar),
-      m_limiteLinhas(limiteLinhas)
+TFrmPreviewDOS::TFrmPreviewDOS(
+    int copias, bool avancoFinal, bool mostrar, int limiteLinhas, QWidget *owner)
+    : QDialog(owner)
+    , m_copias(copias)
+    , m_avancoFinal(avancoFinal)
+    , m_mostrar(mostrar)
+    , m_limiteLinhas(limiteLinhas)
 {
     setObjectName(QStringLiteral("FrmPreviewDOS"));
     setWindowTitle(QStringLiteral("Visualização de Relatório (Impressão em Matricial)"));
@@ -160,11 +159,10 @@ TFrmPreviewDOS::TFrmPreviewDOS(int copias, bool avancoFinal, bool mostrar, int l
     m_loca->setObjectName(QStringLiteral("EdtLoca"));
     m_loca->installEventFilter(this);
     connect(m_loca, &QLineEdit::textEdited, this,
-            [this](const QString &t) { m_loca->setText(t.toUpper()); });
+        [this](const QString &t) { m_loca->setText(t.toUpper()); });
 
     m_acima = new PrintOptionGroup(QStringLiteral("RgAcima"), QString(),
-                                   {QStringLiteral("Acima"), QStringLiteral("Abaixo")},
-                                   Qt::Horizontal, this);
+        { QStringLiteral("Acima"), QStringLiteral("Abaixo") }, Qt::Horizontal, this);
     m_acima->setItemIndex(1);
     for (int i = 0; i < m_acima->count(); ++i)
         m_acima->button(i)->setFocusPolicy(Qt::NoFocus);
@@ -329,7 +327,10 @@ int TFrmPreviewDOS::totalPaginas() const
     return total;
 }
 
-int TFrmPreviewDOS::linhaAtual() const { return m_lista->currentRow(); }
+int TFrmPreviewDOS::linhaAtual() const
+{
+    return m_lista->currentRow();
+}
 
 int TFrmPreviewDOS::paginaAtual() const
 {
@@ -383,10 +384,22 @@ void TFrmPreviewDOS::vaiParaPagina(int pagina, bool abaixo)
     localiza(TextDocument::markerText(pagina), abaixo);
 }
 
-void TFrmPreviewDOS::primeiraPagina() { vaiParaPagina(1, false); }
-void TFrmPreviewDOS::paginaAnterior() { vaiParaPagina(paginaAtual() - 1, false); }
-void TFrmPreviewDOS::proximaPagina() { vaiParaPagina(paginaAtual() + 1, true); }
-void TFrmPreviewDOS::ultimaPagina() { vaiParaPagina(totalPaginas(), true); }
+void TFrmPreviewDOS::primeiraPagina()
+{
+    vaiParaPagina(1, false);
+}
+void TFrmPreviewDOS::paginaAnterior()
+{
+    vaiParaPagina(paginaAtual() - 1, false);
+}
+void TFrmPreviewDOS::proximaPagina()
+{
+    vaiParaPagina(paginaAtual() + 1, true);
+}
+void TFrmPreviewDOS::ultimaPagina()
+{
+    vaiParaPagina(totalPaginas(), true);
+}
 
 void TFrmPreviewDOS::EdtPaginaExit()
 {
@@ -450,7 +463,7 @@ void TFrmPreviewDOS::salvaRelatorioCsv()
     QSaveFile file(Platform::paths().inProgram(QStringLiteral("Relatorio.csv")));
     if (!file.open(QIODevice::WriteOnly)) {
         MsgErro(QStringLiteral("Erro ao gravar ") + file.fileName() + QStringLiteral(": ")
-                + file.errorString());
+            + file.errorString());
         return;
     }
     for (int r = 0; r < m_lista->rowCount(); ++r) {
@@ -459,7 +472,7 @@ void TFrmPreviewDOS::salvaRelatorioCsv()
     }
     if (!file.commit())
         MsgErro(QStringLiteral("Erro ao gravar ") + file.fileName() + QStringLiteral(": ")
-                + file.errorString());
+            + file.errorString());
 }
 
 int TFrmPreviewDOS::exibe()
@@ -517,7 +530,7 @@ bool TFrmPreviewDOS::imprimeFaixa(int inicio, int fim, const QString &porta)
     m_imprimir->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QLabel aguarde(QStringLiteral("AGUARDE!!! CARREGANDO O RELATÓRIO..."), this,
-                   Qt::Tool | Qt::FramelessWindowHint);
+        Qt::Tool | Qt::FramelessWindowHint);
     aguarde.setObjectName(QStringLiteral("LblAguarde"));
     aguarde.setAlignment(Qt::AlignCenter);
     aguarde.setMargin(16);
@@ -532,10 +545,9 @@ bool TFrmPreviewDOS::imprimeFaixa(int inicio, int fim, const QString &porta)
     if (doc.isPaged() && !(cur && TextDocument::isPageMarker(cur->text())))
         vaiParaPagina(start, false);
 
-    const TextPrintJob::Result result =
-        TextPrintJob::print(doc, start, end, porta, {m_limiteLinhas, m_avancoFinal}, [] {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        });
+    const TextPrintJob::Result result
+        = TextPrintJob::print(doc, start, end, porta, { m_limiteLinhas, m_avancoFinal },
+            [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
 
     aguarde.hide();
     QApplication::restoreOverrideCursor();
@@ -556,9 +568,9 @@ void TFrmPreviewDOS::showEvent(QShowEvent *event)
         const QTableWidgetItem *t = m_lista->item(r, 0);
         const QTableWidgetItem *f = m_lista->item(r, 1);
         if (t && !t->text().trimmed().isEmpty())
-            width = std::max(width, QFontMetrics(lineFont(f ? f->text() : QString()))
-                                            .horizontalAdvance(t->text())
-                                        + 2 * kTextIndent);
+            width = std::max(width,
+                QFontMetrics(lineFont(f ? f->text() : QString())).horizontalAdvance(t->text())
+                    + 2 * kTextIndent);
     }
     m_lista->setColumnWidth(0, width);
     m_congela->setColumnWidth(0, width);

@@ -19,8 +19,8 @@ class PrintOptionGroup;
 class TFrmPreviewDOS : public QDialog {
     Q_OBJECT
 public:
-    TFrmPreviewDOS(int copias, bool avancoFinal, bool mostrar, int limiteLinhas,
-                   QWidget *owner = nullptr);
+    TFrmPreviewDOS(
+        int copias, bool avancoFinal, bool mostrar, int limiteLinhas, QWidget *owner = nullptr);
 
     // Filling the grid, row by row (text, format specification).
     void adicionaLinha(const QString &texto, const QString &formato);

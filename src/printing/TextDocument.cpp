@@ -9,7 +9,10 @@ namespace {
 const QString kMarker = QStringLiteral("PAGINA ATUAL:");
 }
 
-bool TextDocument::isPageMarker(const QString &text) { return text.contains(kMarker); }
+bool TextDocument::isPageMarker(const QString &text)
+{
+    return text.contains(kMarker);
+}
 
 int TextDocument::markerPage(const QString &text)
 {
@@ -79,6 +82,9 @@ QString TextDocument::alinhCampo(const QString &text, int alignment, int width)
     return funcao::AlinhCampo(text, alignment, width);
 }
 
-QString removeAcento(const QString &text) { return funcao::RemoveAcento(text); }
+QString removeAcento(const QString &text)
+{
+    return funcao::RemoveAcento(text);
+}
 
 } // namespace zx

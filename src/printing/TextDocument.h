@@ -8,7 +8,7 @@
 namespace zx {
 
 struct TextLine {
-    QString text;   // as printed (Windows-1252 range)
+    QString text; // as printed (Windows-1252 range)
     QString format; // "|1-60|17|0|"
     bool operator==(const TextLine &) const = default;
 };
@@ -17,7 +17,7 @@ class TextDocument {
 public:
     QList<TextLine> lines;
 
-    void append(const QString &text, const QString &format) { lines.append({text, format}); }
+    void append(const QString &text, const QString &format) { lines.append({ text, format }); }
     qsizetype size() const { return lines.size(); }
 
     static bool isPageMarker(const QString &text);

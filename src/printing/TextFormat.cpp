@@ -59,13 +59,13 @@ ScreenPitch screenPitch(int pitch)
 {
     switch (pitch) {
     case 10:
-        return {11, 20, false};
+        return { 11, 20, false };
     case 17:
-        return {7, 12, false};
+        return { 7, 12, false };
     case 20:
-        return {5, 12, false};
+        return { 5, 12, false };
     default: // 5, 12 and anything else
-        return {24, 33, true};
+        return { 24, 33, true };
     }
 }
 

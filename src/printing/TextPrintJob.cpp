@@ -6,9 +6,8 @@
 namespace zx {
 
 TextPrintJob::Result TextPrintJob::print(const TextDocument &doc, int start, int end,
-                                         const QString &portName,
-                                         const EscpWriter::Options &options,
-                                         const std::function<void()> &afterRow)
+    const QString &portName, const EscpWriter::Options &options,
+    const std::function<void()> &afterRow)
 {
     PrinterPort port;
     if (!port.open(portName))
@@ -29,8 +28,7 @@ void TextPrintJob::report(Result result)
 }
 
 TextPrintJob::Result TextPrintJob::printAndReport(const TextDocument &doc, int start, int end,
-                                                  const QString &portName,
-                                                  const EscpWriter::Options &options)
+    const QString &portName, const EscpWriter::Options &options)
 {
     const Result r = print(doc, start, end, portName, options);
     report(r);

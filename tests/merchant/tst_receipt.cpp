@@ -71,9 +71,10 @@ void golden(const QByteArray &actual, const QString &name)
             const QByteArray la = a.value(i), le = e.value(i);
             if (la != le)
                 QFAIL(qPrintable(QStringLiteral("%1 line %2:\n actual   %3\n expected %4")
-                                     .arg(name).arg(i + 1)
+                                     .arg(name)
+                                     .arg(i + 1)
                                      .arg(QString::fromLatin1(la.toHex(' ')),
-                                          QString::fromLatin1(le.toHex(' ')))));
+                                         QString::fromLatin1(le.toHex(' ')))));
         }
     }
 }
@@ -116,43 +117,32 @@ void TstReceipt::textLines()
 {
     const QString sep(48, QLatin1Char('-'));
     const QStringList l = ReceiptText::lines(sale(), 2, false, 5);
-    const QStringList copy1Head{
-        QStringLiteral("ZENTRIX - COMPROVANTE DE VENDA"),
-        QString(),
-        QStringLiteral("Empresa:") + QString(17, QLatin1Char(' ')) + QStringLiteral("1 Via - Estabelecimento"),
-        QStringLiteral("PREFEITURA MUNICIPAL DE SÃO JOSÉ"),
-        QStringLiteral("Autorizacao: 123456"),
-        QStringLiteral("Data/Hora..: 09/03/2026 14:05:06"),
-        sep,
+    const QStringList copy1Head { QStringLiteral("ZENTRIX - COMPROVANTE DE VENDA"), QString(),
+        QStringLiteral("Empresa:") + QString(17, QLatin1Char(' '))
+            + QStringLiteral("1 Via - Estabelecimento"),
+        QStringLiteral("PREFEITURA MUNICIPAL DE SÃO JOSÉ"), QStringLiteral("Autorizacao: 123456"),
+        QStringLiteral("Data/Hora..: 09/03/2026 14:05:06"), sep,
         QStringLiteral("Estabelecimento Credenciado:"),
-        QStringLiteral("COMÉRCIO DE ALIMENTOS LTDA"),
-        QStringLiteral("MERCADO BOM PREÇO"),
-        sep,
+        QStringLiteral("COMÉRCIO DE ALIMENTOS LTDA"), QStringLiteral("MERCADO BOM PREÇO"), sep,
         QStringLiteral("Identificacao do Funcionario:"),
-        QStringLiteral("Nome..: JOÃO DA CONCEIÇÃO"),
-        QStringLiteral("Dep...: MARIA"),
-        QStringLiteral("Cartao: 001 234 567 8"),
-        sep,
-        QStringLiteral("Dados da venda:"),
-        QStringLiteral("Data..: 09/03/2026"),
-        QStringLiteral("Valor.: 1.234,50"),
-        QStringLiteral("Parc. : 3"),
-        QString()};
-    const QStringList block{
-        QStringLiteral("Autorizo o Estabelecimento  acima  especificado,"),
+        QStringLiteral("Nome..: JOÃO DA CONCEIÇÃO"), QStringLiteral("Dep...: MARIA"),
+        QStringLiteral("Cartao: 001 234 567 8"), sep, QStringLiteral("Dados da venda:"),
+        QStringLiteral("Data..: 09/03/2026"), QStringLiteral("Valor.: 1.234,50"),
+        QStringLiteral("Parc. : 3"), QString() };
+    const QStringList block { QStringLiteral("Autorizo o Estabelecimento  acima  especificado,"),
         QStringLiteral("a receber  do  meu  Empregador   o  valor  dessa"),
         QStringLiteral("AUTORIZACAO,   que  sera  descontada  dos   meus"),
         QStringLiteral("proventos,   conforme  contrato  firmado  com  a"),
-        QStringLiteral("a Empresa."),
-        QString(), QString(), QString(),
+        QStringLiteral("a Empresa."), QString(), QString(), QString(),
         QStringLiteral("    ") + QString(39, QLatin1Char('_')) + QStringLiteral("     "),
-        QString(19, QLatin1Char(' ')) + QStringLiteral("Assinatura") + QString(19, QLatin1Char(' ')),
-        QStringLiteral("    RG:"),
-        QString()};
+        QString(19, QLatin1Char(' ')) + QStringLiteral("Assinatura")
+            + QString(19, QLatin1Char(' ')),
+        QStringLiteral("    RG:"), QString() };
     QStringList copy2Head = copy1Head;
-    copy2Head[2] = QStringLiteral("Empresa:") + QString(25, QLatin1Char(' ')) + QStringLiteral("2 Via - Usuario");
-    const QStringList expected = copy1Head + block + QStringList{sep, QString()} + copy2Head
-                                 + QStringList{sep, QString()} + QStringList(5, QString());
+    copy2Head[2] = QStringLiteral("Empresa:") + QString(25, QLatin1Char(' '))
+        + QStringLiteral("2 Via - Usuario");
+    const QStringList expected = copy1Head + block + QStringList { sep, QString() } + copy2Head
+        + QStringList { sep, QString() } + QStringList(5, QString());
     QCOMPARE(l, expected);
     for (const QString &line : l)
         QVERIFY2(line.size() <= 48, qPrintable(line));
@@ -163,13 +153,16 @@ void TstReceipt::textLines()
     QCOMPARE(three.count(QStringLiteral("Empresa:").leftJustified(48)), 3);
     QCOMPARE(three.count(block.at(0)), 1);
     QCOMPARE(three.indexOf(block.at(0)), 21);
-    QCOMPARE(three.mid(three.size() - 4), (QStringList{sep, QString(), QString(), QString()}));
+    QCOMPARE(three.mid(three.size() - 4), (QStringList { sep, QString(), QString(), QString() }));
 
     // A reprint: one copy whatever the station's copies, marked twice, with the block.
     const QStringList re = ReceiptText::lines(sale(), 2, true, 0);
     QCOMPARE(re.count(QStringLiteral("ZENTRIX - COMPROVANTE DE VENDA")), 1);
-    QCOMPARE(re.at(2), QStringLiteral("Empresa:") + QString(19, QLatin1Char(' ')) + ReceiptText::kReimpressao);
-    QCOMPARE(re.at(18), QStringLiteral("Valor.: 1.234,50") + QString(11, QLatin1Char(' ')) + ReceiptText::kReimpressao);
+    QCOMPARE(re.at(2),
+        QStringLiteral("Empresa:") + QString(19, QLatin1Char(' ')) + ReceiptText::kReimpressao);
+    QCOMPARE(re.at(18),
+        QStringLiteral("Valor.: 1.234,50") + QString(11, QLatin1Char(' '))
+            + ReceiptText::kReimpressao);
     QCOMPARE(re.at(18).size(), 48);
     QCOMPARE(re.count(block.at(0)), 1);
     QCOMPARE(re.last(), QString());
@@ -195,7 +188,7 @@ void TstReceipt::printedToPort()
     const QString port = portFile(fp);
     // Not shown (VISUAL other than "1"): straight to the port, no window, no dialog.
     QVERIFY(imprimeAutorizacao(QStringLiteral("123456"), sale(), reimpressao, QString(),
-                               settings(ReceiptSettings::Matricial, copias)));
+        settings(ReceiptSettings::Matricial, copias)));
     QVERIFY(fp.dialogs->modalForms.isEmpty());
     QVERIFY(fp.dialogs->messages.isEmpty());
     const QByteArray bytes = readFile(port);
@@ -225,9 +218,9 @@ void TstReceipt::shownPreviewPrintsTheSame()
     });
     fp.dialogs->defaultFormHandler = [](QDialog &) { return int(QDialog::Accepted); };
     QVERIFY(imprimeAutorizacao(QStringLiteral("123456"), sale(), false, QString(),
-                               settings(ReceiptSettings::Matricial, 2, true)));
+        settings(ReceiptSettings::Matricial, 2, true)));
     QCOMPARE(fp.dialogs->modalForms,
-             (QStringList{QStringLiteral("FrmPreviewDOS"), QStringLiteral("FrmImprimir")}));
+        (QStringList { QStringLiteral("FrmPreviewDOS"), QStringLiteral("FrmImprimir") }));
     // Every row, blank ones included, carries the receipt specification; no spare row.
     QCOMPARE(rows.size(), ReceiptText::lines(sale(), 2, false, 5).size());
     QCOMPARE(rows.count(QStringLiteral("|1-60|17|0|")), rows.size());
@@ -245,12 +238,13 @@ void TstReceipt::integrationFile()
     old.close();
     // Whatever the printing kind and the copies, the text receipt goes to the file.
     QVERIFY(imprimeAutorizacao(QStringLiteral("123456"), sale(), false, path,
-                               settings(ReceiptSettings::Grafica1, 2, true)));
+        settings(ReceiptSettings::Grafica1, 2, true)));
     QVERIFY(fp.dialogs->modalForms.isEmpty());
     QVERIFY(!QFile::exists(port));
     const QByteArray bytes = readFile(path);
     const QList<QByteArray> lines = bytes.split('\n');
-    QCOMPARE(lines.first(), QByteArray("1 AUTORIZACAO CONCEDIDA NR 123456").leftJustified(48) + '\r');
+    QCOMPARE(
+        lines.first(), QByteArray("1 AUTORIZACAO CONCEDIDA NR 123456").leftJustified(48) + '\r');
     QCOMPARE(lines.last(), QByteArray()); // ends with CR LF
     for (qsizetype i = 0; i + 1 < lines.size(); ++i)
         QCOMPARE(lines.at(i).size(), 49);
@@ -264,15 +258,14 @@ void TstReceipt::integrationFile()
     // A line longer than 48 is written whole.
     ReceiptSale longer = sale();
     longer.instituicao = QString(60, QLatin1Char('I'));
-    QVERIFY(imprimeAutorizacao(QStringLiteral("9"), longer, true, path,
-                               settings(ReceiptSettings::Matricial, 2)));
+    QVERIFY(imprimeAutorizacao(
+        QStringLiteral("9"), longer, true, path, settings(ReceiptSettings::Matricial, 2)));
     QVERIFY(readFile(path).contains(QByteArray(QByteArray(60, 'I') + "\r\n")));
 
     // A file that cannot be written: the error is shown, nothing printed.
     fp.dialogs->clear();
     QVERIFY(!imprimeAutorizacao(QStringLiteral("9"), sale(), false,
-                                fp.root() + QStringLiteral("/no/dir/int.txt"),
-                                settings(ReceiptSettings::Matricial, 2)));
+        fp.root() + QStringLiteral("/no/dir/int.txt"), settings(ReceiptSettings::Matricial, 2)));
     QCOMPARE(fp.dialogs->messages.size(), 1);
     QVERIFY(fp.dialogs->lastText().startsWith(QStringLiteral("Erro de entrada/saída")));
     QVERIFY(!QFile::exists(port));
@@ -283,13 +276,14 @@ void TstReceipt::notFound()
     FakePlatform fp;
     const QString port = portFile(fp);
     const QString path = fp.programFolder() + QStringLiteral("/integra.txt");
-    QVERIFY(!imprimeAutorizacao(QStringLiteral("777"), std::nullopt, false, path,
-                                settings(ReceiptSettings::Matricial, 2)));
-    QCOMPARE(fp.dialogs->texts(), QStringList{QStringLiteral("Autorização não encontrada!!!")});
+    QVERIFY(!imprimeAutorizacao(
+        QStringLiteral("777"), std::nullopt, false, path, settings(ReceiptSettings::Matricial, 2)));
+    QCOMPARE(fp.dialogs->texts(), QStringList { QStringLiteral("Autorização não encontrada!!!") });
     // The calling program still finds the first line.
-    QCOMPARE(readFile(path), QByteArray("1 AUTORIZACAO CONCEDIDA NR 777").leftJustified(48) + "\r\n");
+    QCOMPARE(
+        readFile(path), QByteArray("1 AUTORIZACAO CONCEDIDA NR 777").leftJustified(48) + "\r\n");
     QVERIFY(!imprimeAutorizacao(QStringLiteral("777"), std::nullopt, false, QString(),
-                                settings(ReceiptSettings::Matricial, 2)));
+        settings(ReceiptSettings::Matricial, 2)));
     QVERIFY(!QFile::exists(port));
 }
 
@@ -297,14 +291,13 @@ void TstReceipt::grafica1()
 {
     FakePlatform fp;
     const ReceiptSale s = sale();
-    const QStringList fields{s.instituicao, QStringLiteral("123456"),
-                             QStringLiteral("09/03/2026 14:05:06"), s.razaoSocial, s.fantasia,
-                             s.funcionario, s.dependente, QStringLiteral("Cartão:"),
-                             QStringLiteral("001 234 567 8"), QStringLiteral("09/03/2026"),
-                             QStringLiteral("14:05:06"), QStringLiteral("1.234,50"),
-                             QStringLiteral("3"), ReceiptReports::kDeclaracao,
-                             QStringLiteral("Assinatura"), QStringLiteral("RG.:")};
-    for (bool reimpressao : {false, true}) {
+    const QStringList fields { s.instituicao, QStringLiteral("123456"),
+        QStringLiteral("09/03/2026 14:05:06"), s.razaoSocial, s.fantasia, s.funcionario,
+        s.dependente, QStringLiteral("Cartão:"), QStringLiteral("001 234 567 8"),
+        QStringLiteral("09/03/2026"), QStringLiteral("14:05:06"), QStringLiteral("1.234,50"),
+        QStringLiteral("3"), ReceiptReports::kDeclaracao, QStringLiteral("Assinatura"),
+        QStringLiteral("RG.:") };
+    for (bool reimpressao : { false, true }) {
         const ReportDocument doc = ReceiptReports::autoriz(s, reimpressao).build();
         QCOMPARE(doc.pageCount(), 1);
         const QStringList texts = doc.texts(0);
@@ -331,9 +324,9 @@ void TstReceipt::grafica1()
         }
         return int(QDialog::Accepted);
     });
-    QVERIFY(imprimeAutorizacao(QStringLiteral("123456"), s, false, QString(),
-                               settings(ReceiptSettings::Grafica1, 5)));
-    QCOMPARE(fp.dialogs->modalForms, QStringList{QStringLiteral("ReportPreview")});
+    QVERIFY(imprimeAutorizacao(
+        QStringLiteral("123456"), s, false, QString(), settings(ReceiptSettings::Grafica1, 5)));
+    QCOMPARE(fp.dialogs->modalForms, QStringList { QStringLiteral("ReportPreview") });
     QCOMPARE(pages, 1);
     QCOMPARE(texts.count(s.funcionario), 2);
     QVERIFY(!QFile::exists(ReceiptReports::copiesFilePath()));
@@ -354,9 +347,10 @@ void TstReceipt::grafica2CopiesFile()
         return int(QDialog::Accepted);
     };
     QVERIFY(imprimeAutorizacao(QStringLiteral("123456"), sale(), false, QString(),
-                               settings(ReceiptSettings::Grafica2, 3)));
-    QCOMPARE(readFile(copies), QByteArray("1\xAA Via Estabelecimento\r\n2\xAA Via Usu\xE1rio\r\n"
-                                          "3\xAA Via Estabelecimento\r\n"));
+        settings(ReceiptSettings::Grafica2, 3)));
+    QCOMPARE(readFile(copies),
+        QByteArray("1\xAA Via Estabelecimento\r\n2\xAA Via Usu\xE1rio\r\n"
+                   "3\xAA Via Estabelecimento\r\n"));
     // One band per copy, two bands to a page.
     QCOMPARE(pages, 2);
     QCOMPARE(texts.count(QStringLiteral("1ª Via Estabelecimento")), 1);
@@ -384,12 +378,11 @@ void TstReceipt::grafica2CopiesFile()
     const QStringList t = doc.texts(0);
     QVERIFY(!t.contains(QStringLiteral("1ª Via Estabelecimento")));
     QCOMPARE(t.count(QStringLiteral("REIMPRESSÃO")), 1);
-    for (const QString &f : {s.instituicao, s.autorizacao, QStringLiteral("09/03/2026 14:05:06"),
-                             s.razaoSocial, s.fantasia, s.funcionario, s.dependente,
-                             QStringLiteral("Cartão:"), QStringLiteral("001 234 567 8"),
-                             QStringLiteral("09/03/2026"), s.hora, s.valor, QStringLiteral("3"),
-                             ReceiptReports::kDeclaracao, QStringLiteral("Assinatura"),
-                             QStringLiteral("RG.:")})
+    for (const QString &f : { s.instituicao, s.autorizacao, QStringLiteral("09/03/2026 14:05:06"),
+             s.razaoSocial, s.fantasia, s.funcionario, s.dependente, QStringLiteral("Cartão:"),
+             QStringLiteral("001 234 567 8"), QStringLiteral("09/03/2026"), s.hora, s.valor,
+             QStringLiteral("3"), ReceiptReports::kDeclaracao, QStringLiteral("Assinatura"),
+             QStringLiteral("RG.:") })
         QVERIFY2(t.contains(f), qPrintable(f));
     const QString pdf = fp.root() + QStringLiteral("/grafica2.pdf");
     QVERIFY(doc.savePdf(pdf));
@@ -402,10 +395,18 @@ void TstReceipt::saleData_data()
     QTest::addColumn<QString>("parc");
     QTest::addColumn<QString>("data");
     QTest::addColumn<int>("parcelas");
-    QTest::newRow("as stored") << "09/03/2026" << "2" << "09/03/2026" << 2;
-    QTest::newRow("short date") << "9/3/2026" << "" << "09/03/2026" << 1;
-    QTest::newRow("two-digit year") << "09/03/26" << "x" << "09/03/2026" << 1;
-    QTest::newRow("unreadable date") << "ontem" << "0" << "ontem" << 1;
+    QTest::newRow("as stored") << "09/03/2026"
+                               << "2"
+                               << "09/03/2026" << 2;
+    QTest::newRow("short date") << "9/3/2026"
+                                << ""
+                                << "09/03/2026" << 1;
+    QTest::newRow("two-digit year") << "09/03/26"
+                                    << "x"
+                                    << "09/03/2026" << 1;
+    QTest::newRow("unreadable date") << "ontem"
+                                     << "0"
+                                     << "ontem" << 1;
 }
 
 void TstReceipt::saleData()

@@ -17,7 +17,8 @@ QByteArray readFile(const QString &path)
 
 void writeKv(const QString &root, const QString &key, const QString &value)
 {
-    zx::IniFile(root + QStringLiteral("/kv.ini")).writeString(QStringLiteral("SISTEMA"), key, value);
+    zx::IniFile(root + QStringLiteral("/kv.ini"))
+        .writeString(QStringLiteral("SISTEMA"), key, value);
 }
 
 QString readKv(const QString &root, const QString &key)

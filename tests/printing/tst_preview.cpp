@@ -39,7 +39,7 @@ QByteArray pageBytes(int n)
 {
     const QByteArray mode = QByteArray("\x1b!") + char(0);
     return mode + QStringLiteral("P%1 A").arg(n).toLatin1() + "\r\n" + mode
-           + QStringLiteral("P%1 B").arg(n).toLatin1() + "\r\n" + mode + "\r\n";
+        + QStringLiteral("P%1 B").arg(n).toLatin1() + "\r\n" + mode + "\r\n";
 }
 
 QString status(TFrmPreviewDOS &p)
@@ -57,6 +57,7 @@ private slots:
     void searchBox();
     void freezing();
     void relatorioCsv();
+    void printAndCloseKeys();
     void printRange_data();
     void printRange();
     void unseenPrintsAtOnce();
@@ -77,9 +78,10 @@ void TstPreview::pagingAndStatus()
     ZX_FIND(QPushButton, last, &p, "BtnUltima");
     QCOMPARE(p.windowTitle(), QStringLiteral("Visualização de Relatório (Impressão em Matricial)"));
     ZX_FIND(QLabel, rodape, &p, "LblRodape");
-    QCOMPARE(rodape->text(), QStringLiteral("F7 CALCULADORA   F3 LOCALIZAR   Ctrl+P ou ENTER "
-                                            "IMPRIMIR   + CONGELA LINHA   - DESCONGELA LINHA "));
-    for (const char *side : {"PnlFurosEsq", "PnlFurosDir"}) {
+    QCOMPARE(rodape->text(),
+        QStringLiteral("F7 CALCULADORA   F3 LOCALIZAR   Ctrl+P ou ENTER "
+                       "IMPRIMIR   + CONGELA LINHA   - DESCONGELA LINHA "));
+    for (const char *side : { "PnlFurosEsq", "PnlFurosDir" }) {
         ZX_FIND(QWidget, holes, &p, QLatin1String(side));
         QCOMPARE(holes->findChildren<QRadioButton *>().size(), 17);
     }
@@ -165,7 +167,8 @@ void TstPreview::searchBox()
     QCOMPARE(dir->itemIndex(), 1); // "Abaixo"
 
     find->click();
-    QCOMPARE(fp.dialogs->lastText(), QStringLiteral("Digite uma palavra(ou parte) para localizá-la"));
+    QCOMPARE(
+        fp.dialogs->lastText(), QStringLiteral("Digite uma palavra(ou parte) para localizá-la"));
     QCOMPARE(fp.dialogs->messages.last().icon, MsgIcon::Warning);
 
     // Typing in the grid fills the box (upper case); backspace takes the last back.
@@ -196,7 +199,8 @@ void TstPreview::searchBox()
     QTest::mouseClick(loca, Qt::LeftButton);
     QCOMPARE(fp.dialogs->messages.size(), before + 1);
     QCOMPARE(fp.dialogs->lastText(),
-             QStringLiteral("Não há necessidade do cursor nesse campo,\rapenas digite a palavra(ou parte)"));
+        QStringLiteral(
+            "Não há necessidade do cursor nesse campo,\rapenas digite a palavra(ou parte)"));
 }
 
 void TstPreview::freezing()
@@ -247,7 +251,29 @@ void TstPreview::relatorioCsv()
     QApplication::setActiveWindow(&p);
     QTest::keyClick(&p, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(readFile(fp.programFolder() + QStringLiteral("/Relatorio.csv")),
-             QByteArray("Rela\xE7\xE3o\r\n\r\nfim\r\n"));
+        QByteArray("Rela\xE7\xE3o\r\n\r\nfim\r\n"));
+}
+
+void TstPreview::printAndCloseKeys()
+{
+    FakePlatform fp;
+    TFrmPreviewDOS p(1, false, true, 1000);
+    fill(p, 1);
+    p.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p));
+    QApplication::setActiveWindow(&p);
+    ZX_FIND(QTableWidget, lista, &p, "Lista");
+    lista->setFocus();
+    // The print dialog is cancelled by the fake: nothing printed, no message.
+    QTest::keyClick(lista, Qt::Key_Return);
+    QTest::keyClick(&p, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(fp.dialogs->modalForms,
+        (QStringList { QStringLiteral("FrmImprimir"), QStringLiteral("FrmImprimir") }));
+    QVERIFY(!p.impresso());
+    QVERIFY(fp.dialogs->messages.isEmpty());
+    QTest::keyClick(lista, Qt::Key_Escape);
+    QVERIFY(!p.isVisible());
+    QCOMPARE(p.result(), int(QDialog::Rejected));
 }
 
 void TstPreview::printRange_data()
@@ -258,9 +284,12 @@ void TstPreview::printRange_data()
     QTest::addColumn<int>("copies");
     QTest::addColumn<QByteArray>("bytes");
     const QByteArray all = pageBytes(1) + "\f" + pageBytes(2) + "\f" + pageBytes(3);
-    QTest::newRow("all") << 0 << "" << "" << 1 << all;
-    QTest::newRow("current page, two copies") << 1 << "" << "" << 2 << pageBytes(2) + pageBytes(2);
-    QTest::newRow("range") << 2 << "2" << "x3" << 1 << pageBytes(2) + "\f" + pageBytes(3);
+    QTest::newRow("all") << 0 << ""
+                         << "" << 1 << all;
+    QTest::newRow("current page, two copies") << 1 << ""
+                                              << "" << 2 << pageBytes(2) + pageBytes(2);
+    QTest::newRow("range") << 2 << "2"
+                           << "x3" << 1 << pageBytes(2) + "\f" + pageBytes(3);
 }
 
 void TstPreview::printRange()
@@ -287,7 +316,7 @@ void TstPreview::printRange()
             return int(QDialog::Rejected);
         seen = QStringLiteral("%1 %2 %3-%4 %5 %6")
                    .arg(porta->text(), porta->isReadOnly() ? QStringLiteral("ro") : QString(),
-                        ini->text(), fim->text())
+                       ini->text(), fim->text())
                    .arg(nr->value())
                    .arg(rg->itemIndex());
         rg->setItemIndex(choice);
@@ -299,7 +328,7 @@ void TstPreview::printRange()
         return int(QDialog::Accepted);
     });
     p.BtnImprimirClick();
-    QCOMPARE(fp.dialogs->modalForms, QStringList{QStringLiteral("FrmImprimir")});
+    QCOMPARE(fp.dialogs->modalForms, QStringList { QStringLiteral("FrmImprimir") });
     // The dialog opens on the current page, one copy, the station's port.
     QCOMPARE(seen, QStringLiteral("lp:Matricial ro 2-2 1 0"));
     QVERIFY(fp.dialogs->messages.isEmpty());
@@ -346,7 +375,8 @@ void TstPreview::portFailureShownOnce()
         return int(QDialog::Accepted);
     });
     p.BtnImprimirClick();
-    QCOMPARE(fp.dialogs->texts(), QStringList{QStringLiteral("Erro ao tentar conectar à impressora!!!")});
+    QCOMPARE(fp.dialogs->texts(),
+        QStringList { QStringLiteral("Erro ao tentar conectar à impressora!!!") });
 }
 
 void TstPreview::printDialogKeysAndRange()
@@ -374,7 +404,7 @@ void TstPreview::printDialogKeysAndRange()
     QTRY_VERIFY(fim->hasFocus());
     fim->setText(QString());
     QTest::keyClick(fim, Qt::Key_Return); // to the copies box; 1 is before 5
-    QCOMPARE(fp.dialogs->texts(), QStringList{QStringLiteral("Intervalo inválido!!!")});
+    QCOMPARE(fp.dialogs->texts(), QStringList { QStringLiteral("Intervalo inválido!!!") });
     QCOMPARE(fp.dialogs->messages.first().icon, MsgIcon::Error);
     QCOMPARE(fim->text(), QStringLiteral("5"));
     QCOMPARE(d.pagIni(), 5);

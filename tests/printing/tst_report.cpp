@@ -6,11 +6,11 @@
 #include "printing/ReportDataFile.h"
 #include "printing/ReportPreview.h"
 
+#include <QAction>
 #include <QFile>
 #include <QPrintPreviewWidget>
 #include <QTest>
 #include <QToolBar>
-#include <QAction>
 
 using namespace zx;
 
@@ -26,8 +26,8 @@ ReportElement text(const QString &t, qreal x, qreal w, bool bold = false)
     return e;
 }
 
-ReportElement element(ReportElement::Kind kind, const QString &name, qreal x, qreal w,
-                      const QString &t = {})
+ReportElement element(
+    ReportElement::Kind kind, const QString &name, qreal x, qreal w, const QString &t = {})
 {
     ReportElement e = text(t, x, w);
     e.kind = kind;
@@ -42,36 +42,34 @@ ReportLayout listLayout()
     l.name = QStringLiteral("rptTeste");
     l.hasPipeline = true;
     l.pipeline.name = QStringLiteral("txtTeste");
-    l.pipeline.fields = {{QStringLiteral("Cartao"), false, 10},
-                         {QStringLiteral("Nome"), false, 20},
-                         {QStringLiteral("Data"), false, 10},
-                         {QStringLiteral("Valor"), true, 0}};
-    l.groups = {QStringLiteral("Cartao")};
-    ReportBand header{ReportBand::PageHeader, 12, 0, {}};
-    header.elements = {text(QStringLiteral("ANALÍTICO POR FUNCIONÁRIO"), 0, 100, true),
-                       element(ReportElement::Label, QStringLiteral("lblPeriodo"), 100, 50,
-                               QStringLiteral("sem período")),
-                       element(ReportElement::PageOfPages, {}, 150, 47,
-                               QStringLiteral("Página %1 de %2")),
-                       element(ReportElement::PrintDate, {}, 150, 47)};
+    l.pipeline.fields
+        = { { QStringLiteral("Cartao"), false, 10 }, { QStringLiteral("Nome"), false, 20 },
+              { QStringLiteral("Data"), false, 10 }, { QStringLiteral("Valor"), true, 0 } };
+    l.groups = { QStringLiteral("Cartao") };
+    ReportBand header { ReportBand::PageHeader, 12, 0, {} };
+    header.elements = { text(QStringLiteral("ANALÍTICO POR FUNCIONÁRIO"), 0, 100, true),
+        element(ReportElement::Label, QStringLiteral("lblPeriodo"), 100, 50,
+            QStringLiteral("sem período")),
+        element(ReportElement::PageOfPages, {}, 150, 47, QStringLiteral("Página %1 de %2")),
+        element(ReportElement::PrintDate, {}, 150, 47) };
     header.elements[3].rect.moveTop(6);
-    ReportBand gh{ReportBand::GroupHeader, 6, 0, {}};
-    gh.elements = {text(QStringLiteral("Cartão"), 0, 20, true),
-                   element(ReportElement::Field, QStringLiteral("Cartao"), 20, 30),
-                   element(ReportElement::Field, QStringLiteral("Nome"), 50, 60)};
-    ReportBand detail{ReportBand::Detail, 5, 0, {}};
-    detail.elements = {element(ReportElement::Field, QStringLiteral("Data"), 0, 30),
-                       element(ReportElement::Field, QStringLiteral("Valor"), 30, 30)};
+    ReportBand gh { ReportBand::GroupHeader, 6, 0, {} };
+    gh.elements = { text(QStringLiteral("Cartão"), 0, 20, true),
+        element(ReportElement::Field, QStringLiteral("Cartao"), 20, 30),
+        element(ReportElement::Field, QStringLiteral("Nome"), 50, 60) };
+    ReportBand detail { ReportBand::Detail, 5, 0, {} };
+    detail.elements = { element(ReportElement::Field, QStringLiteral("Data"), 0, 30),
+        element(ReportElement::Field, QStringLiteral("Valor"), 30, 30) };
     detail.elements[1].align = Qt::AlignRight | Qt::AlignVCenter;
-    ReportBand gf{ReportBand::GroupFooter, 6, 0, {}};
-    gf.elements = {text(QStringLiteral("Total do Cartão>>>"), 0, 30),
-                   element(ReportElement::Total, QStringLiteral("Valor"), 30, 30)};
-    ReportBand summary{ReportBand::Summary, 8, 0, {}};
-    summary.elements = {text(QStringLiteral("Total Geral >>>"), 0, 30),
-                        element(ReportElement::Total, QStringLiteral("Valor"), 30, 30),
-                        text(QStringLiteral("QTDE:"), 60, 15),
-                        element(ReportElement::Count, QStringLiteral("Data"), 75, 20)};
-    l.bands = {header, gh, detail, gf, summary};
+    ReportBand gf { ReportBand::GroupFooter, 6, 0, {} };
+    gf.elements = { text(QStringLiteral("Total do Cartão>>>"), 0, 30),
+        element(ReportElement::Total, QStringLiteral("Valor"), 30, 30) };
+    ReportBand summary { ReportBand::Summary, 8, 0, {} };
+    summary.elements = { text(QStringLiteral("Total Geral >>>"), 0, 30),
+        element(ReportElement::Total, QStringLiteral("Valor"), 30, 30),
+        text(QStringLiteral("QTDE:"), 60, 15),
+        element(ReportElement::Count, QStringLiteral("Data"), 75, 20) };
+    l.bands = { header, gh, detail, gf, summary };
     return l;
 }
 
@@ -109,9 +107,9 @@ void TstReport::groupsTotalsAndPages()
         for (int n = 0; n < 45; ++n) {
             const Money v = Money::fromCents(123456 + n);
             expected[c] += v;
-            file.addRecord({QStringLiteral("000%1").arg(c + 1), QStringLiteral("NOME %1").arg(c),
-                            QStringLiteral("%1/02/2026").arg(n % 28 + 1, 2, 10, QLatin1Char('0')),
-                            v.format()});
+            file.addRecord({ QStringLiteral("000%1").arg(c + 1), QStringLiteral("NOME %1").arg(c),
+                QStringLiteral("%1/02/2026").arg(n % 28 + 1, 2, 10, QLatin1Char('0')),
+                v.format() });
         }
     QVERIFY(file.save());
     Report r(listLayout());
@@ -121,20 +119,21 @@ void TstReport::groupsTotalsAndPages()
     QVERIFY(doc.pageCount() >= 3);
     for (int p = 0; p < doc.pageCount(); ++p) {
         QCOMPARE(doc.texts(p).at(0), QStringLiteral("ANALÍTICO POR FUNCIONÁRIO"));
-        QCOMPARE(doc.texts(p).at(2), QStringLiteral("Página %1 de %2").arg(p + 1).arg(doc.pageCount()));
+        QCOMPARE(
+            doc.texts(p).at(2), QStringLiteral("Página %1 de %2").arg(p + 1).arg(doc.pageCount()));
         QCOMPARE(doc.texts(p).at(3), QStringLiteral("09/03/2026 14:05:06"));
         // Nothing runs into the bottom margin.
         for (const PlacedItem &i : doc.pages.at(p).items)
             QVERIFY2(i.rect.bottom() <= 297 - 6.35 + 1e-9, qPrintable(i.text));
     }
     QCOMPARE(after(doc, QStringLiteral("Cartão")),
-             (QStringList{QStringLiteral("0001"), QStringLiteral("0002"), QStringLiteral("0003")}));
+        (QStringList { QStringLiteral("0001"), QStringLiteral("0002"), QStringLiteral("0003") }));
     QCOMPARE(after(doc, QStringLiteral("Total do Cartão>>>")),
-             (QStringList{expected[0].format(), expected[1].format(), expected[2].format()}));
+        (QStringList { expected[0].format(), expected[1].format(), expected[2].format() }));
     QCOMPARE(expected[0].format(), QStringLiteral("55.565,10"));
     QCOMPARE(after(doc, QStringLiteral("Total Geral >>>")),
-             QStringList{(expected[0] + expected[1] + expected[2]).format()});
-    QCOMPARE(after(doc, QStringLiteral("QTDE:")), QStringList{QStringLiteral("135")});
+        QStringList { (expected[0] + expected[1] + expected[2]).format() });
+    QCOMPARE(after(doc, QStringLiteral("QTDE:")), QStringList { QStringLiteral("135") });
     // Each detail row shows its amount in the display format.
     QCOMPARE(doc.allTexts().count(QStringLiteral("1.234,56")), 3);
     // Detail rows are never split from the page: every page but the last is full.
@@ -148,14 +147,15 @@ void TstReport::emptyData()
     ReportDataFile file;
     QVERIFY(file.save()); // an empty rel.txt
     for (const QString &path :
-         QStringList{ReportDataFile::defaultPath(), fp.root() + QStringLiteral("/none.txt")}) {
+        QStringList { ReportDataFile::defaultPath(), fp.root() + QStringLiteral("/none.txt") }) {
         Report r(listLayout());
         r.setDataFile(path);
         const ReportDocument doc = r.build();
         QCOMPARE(doc.pageCount(), 1);
         QCOMPARE(doc.texts(0).at(2), QStringLiteral("Página 1 de 1"));
-        QCOMPARE(after(doc, QStringLiteral("Total Geral >>>")), QStringList{QStringLiteral("0,00")});
-        QCOMPARE(after(doc, QStringLiteral("QTDE:")), QStringList{QStringLiteral("0")});
+        QCOMPARE(
+            after(doc, QStringLiteral("Total Geral >>>")), QStringList { QStringLiteral("0,00") });
+        QCOMPARE(after(doc, QStringLiteral("QTDE:")), QStringList { QStringLiteral("0") });
         QVERIFY(after(doc, QStringLiteral("Total do Cartão>>>")).isEmpty());
     }
 }
@@ -164,17 +164,18 @@ void TstReport::labelsAndVisibility()
 {
     FakePlatform fp;
     Report r(listLayout());
-    r.setRecords({ReportData::parseLine(r.layout().pipeline,
-                                        QStringLiteral("12345678901234|NOME MUITO LONGO DEMAIS PARA O CAMPO|01/01/2026|x"))});
+    r.setRecords({ ReportData::parseLine(r.layout().pipeline,
+        QStringLiteral("12345678901234|NOME MUITO LONGO DEMAIS PARA O CAMPO|01/01/2026|x")) });
     ReportDocument doc = r.build();
     QCOMPARE(doc.textOf(QStringLiteral("lblPeriodo")), QStringLiteral("sem período"));
     // Text fields are cut to their length; an unreadable number is zero.
     QCOMPARE(doc.textOf(QStringLiteral("Cartao")), QStringLiteral("1234567890"));
     QCOMPARE(doc.textOf(QStringLiteral("Nome")), QStringLiteral("NOME MUITO LONGO DEM"));
-    QCOMPARE(after(doc, QStringLiteral("Total Geral >>>")), QStringList{QStringLiteral("0,00")});
+    QCOMPARE(after(doc, QStringLiteral("Total Geral >>>")), QStringList { QStringLiteral("0,00") });
 
     r.setLabel(QStringLiteral("lblPeriodo"), QStringLiteral("01/01/2026 a 31/01/2026"));
-    QCOMPARE(r.build().textOf(QStringLiteral("lblPeriodo")), QStringLiteral("01/01/2026 a 31/01/2026"));
+    QCOMPARE(
+        r.build().textOf(QStringLiteral("lblPeriodo")), QStringLiteral("01/01/2026 a 31/01/2026"));
     r.setLabel(QStringLiteral("lblPeriodo"), QString());
     QCOMPARE(r.build().textOf(QStringLiteral("lblPeriodo")), QStringLiteral(""));
     r.setVisible(QStringLiteral("lblPeriodo"), false);
@@ -189,16 +190,16 @@ void TstReport::stretchingBand()
     ReportLayout l;
     l.name = QStringLiteral("rptMemo");
     l.hasPipeline = true;
-    l.pipeline.fields = {{QStringLiteral("Historico"), false, 0}};
-    ReportBand d{ReportBand::Detail, 6, 0, {}};
+    l.pipeline.fields = { { QStringLiteral("Historico"), false, 0 } };
+    ReportBand d { ReportBand::Detail, 6, 0, {} };
     ReportElement memo = element(ReportElement::Field, QStringLiteral("Historico"), 0, 40);
     memo.wordWrap = memo.stretch = true;
-    d.elements = {memo};
-    l.bands = {d};
+    d.elements = { memo };
+    l.bands = { d };
     Report r(l);
     const QString longText = QStringList(30, QStringLiteral("palavra")).join(QLatin1Char(' '));
-    r.setRecords({ReportData::parseLine(l.pipeline, longText),
-                  ReportData::parseLine(l.pipeline, QStringLiteral("curto"))});
+    r.setRecords({ ReportData::parseLine(l.pipeline, longText),
+        ReportData::parseLine(l.pipeline, QStringLiteral("curto")) });
     const ReportDocument doc = r.build();
     const PlacedItem &a = doc.pages.at(0).items.at(0);
     const PlacedItem &b = doc.pages.at(0).items.at(1);
@@ -213,8 +214,8 @@ void TstReport::pdfAndPreview()
     FakePlatform fp;
     ReportDataFile file;
     for (int n = 0; n < 150; ++n)
-        file.addRecord({QStringLiteral("%1").arg(n / 50), QStringLiteral("N"),
-                        QStringLiteral("01/01/2026"), QStringLiteral("1,00")});
+        file.addRecord({ QStringLiteral("%1").arg(n / 50), QStringLiteral("N"),
+            QStringLiteral("01/01/2026"), QStringLiteral("1,00") });
     QVERIFY(file.save());
     Report r(listLayout());
     r.setDataFile(ReportDataFile::defaultPath());
@@ -223,8 +224,9 @@ void TstReport::pdfAndPreview()
     QVERIFY(doc.savePdf(pdf));
     const QByteArray bytes = printtest::readFile(pdf);
     QVERIFY(bytes.startsWith("%PDF-"));
-    QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "),
-             doc.pageCount());
+    QCOMPARE(
+        bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "),
+        doc.pageCount());
     QVERIFY(!doc.savePdf(fp.root() + QStringLiteral("/no/dir/x.pdf")));
 
     // The preview: maximised, 100 %, and its "Salvar PDF" writes the file chosen.
@@ -236,7 +238,7 @@ void TstReport::pdfAndPreview()
         if (!preview)
             return int(QDialog::Rejected);
         checked = (d.windowState() & Qt::WindowMaximized) && preview->zoom() == 1.0
-                  && preview->document().pageCount() == doc.pageCount();
+            && preview->document().pageCount() == doc.pageCount();
         auto *act = d.findChild<QAction *>(QStringLiteral("ActSalvarPdf"));
         if (act)
             act->trigger();
@@ -244,7 +246,7 @@ void TstReport::pdfAndPreview()
     });
     QCOMPARE(r.preview(), int(QDialog::Accepted));
     QVERIFY(checked);
-    QCOMPARE(fp.dialogs->modalForms, QStringList{QStringLiteral("ReportPreview")});
+    QCOMPARE(fp.dialogs->modalForms, QStringList { QStringLiteral("ReportPreview") });
     QVERIFY(printtest::readFile(saved).startsWith("%PDF-"));
 }
 

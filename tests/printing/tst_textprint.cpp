@@ -14,7 +14,10 @@
 using namespace zx;
 
 namespace {
-QByteArray esc(int mode) { return QByteArray("\x1b!") + char(mode); }
+QByteArray esc(int mode)
+{
+    return QByteArray("\x1b!") + char(mode);
+}
 
 QByteArray readFile(const QString &path)
 {
@@ -34,7 +37,10 @@ TextDocument threePages()
     return d;
 }
 
-QByteArray line(const char *text) { return esc(0) + text + "\r\n"; }
+QByteArray line(const char *text)
+{
+    return esc(0) + text + "\r\n";
+}
 } // namespace
 
 class TstTextPrint : public QObject {
@@ -62,14 +68,15 @@ void TstTextPrint::formatSpec_data()
 {
     QTest::addColumn<QString>("spec");
     QTest::addColumn<QList<FormatSegment>>("segments");
-    QTest::newRow("receipt") << "|1-60|17|0|" << QList<FormatSegment>{{1, 60, 17, 0}};
+    QTest::newRow("receipt") << "|1-60|17|0|" << QList<FormatSegment> { { 1, 60, 17, 0 } };
     QTest::newRow("two") << "|1-20|10|8|21-60|17|0|"
-                         << QList<FormatSegment>{{1, 20, 10, 8}, {21, 60, 17, 0}};
-    QTest::newRow("no leading bar") << "1-5|12|64|" << QList<FormatSegment>{{1, 5, 12, 64}};
-    QTest::newRow("empty") << "" << QList<FormatSegment>{};
-    QTest::newRow("garbage skipped") << "|x-3|10|0|4-9|5|0|"
-                                     << QList<FormatSegment>{{4, 9, 5, 0}};
-    QTest::newRow("incomplete tail") << "|1-3|10|0|4-9|5" << QList<FormatSegment>{{1, 3, 10, 0}};
+                         << QList<FormatSegment> { { 1, 20, 10, 8 }, { 21, 60, 17, 0 } };
+    QTest::newRow("no leading bar") << "1-5|12|64|" << QList<FormatSegment> { { 1, 5, 12, 64 } };
+    QTest::newRow("empty") << "" << QList<FormatSegment> {};
+    QTest::newRow("garbage skipped")
+        << "|x-3|10|0|4-9|5|0|" << QList<FormatSegment> { { 4, 9, 5, 0 } };
+    QTest::newRow("incomplete tail")
+        << "|1-3|10|0|4-9|5" << QList<FormatSegment> { { 1, 3, 10, 0 } };
 }
 
 void TstTextPrint::formatSpec()
@@ -95,17 +102,17 @@ void TstTextPrint::lineBytes_data()
     QTest::newRow("two segments") << QStringLiteral("ABCDEFGHIJKLMNOPQRSTuvwxyz")
                                   << QStringLiteral("|1-20|10|8|21-60|17|0|")
                                   << esc(8) + "ABCDEFGHIJKLMNOPQRST" + esc(4) + "uvwxyz\r\n";
-    QTest::newRow("pitch 5 underlined") << QStringLiteral("T") << QStringLiteral("|1-1|5|128|")
-                                        << esc(160) + "T\r\n";
-    QTest::newRow("pitch 12 italic") << QStringLiteral("T") << QStringLiteral("|1-1|12|64|")
-                                     << esc(65) + "T\r\n";
+    QTest::newRow("pitch 5 underlined")
+        << QStringLiteral("T") << QStringLiteral("|1-1|5|128|") << esc(160) + "T\r\n";
+    QTest::newRow("pitch 12 italic")
+        << QStringLiteral("T") << QStringLiteral("|1-1|12|64|") << esc(65) + "T\r\n";
     QTest::newRow("pitch 20") << QStringLiteral("T") << QStringLiteral("|1-1|20|0|")
                               << esc(5) + "T\r\n";
     QTest::newRow("other pitch is its own mode")
         << QStringLiteral("T") << QStringLiteral("|1-1|3|0|") << esc(3) + "T\r\n";
-    QTest::newRow("segment past the text") << QStringLiteral("abc")
-                                           << QStringLiteral("|1-2|10|0|5-9|17|0|")
-                                           << esc(0) + "ab" + esc(4) + "\r\n";
+    QTest::newRow("segment past the text")
+        << QStringLiteral("abc") << QStringLiteral("|1-2|10|0|5-9|17|0|")
+        << esc(0) + "ab" + esc(4) + "\r\n";
     QTest::newRow("no specification prints the text")
         << QStringLiteral("plain") << QString() << QByteArray("plain\r\n");
 }
@@ -115,7 +122,7 @@ void TstTextPrint::lineBytes()
     QFETCH(QString, text);
     QFETCH(QString, spec);
     QFETCH(QByteArray, bytes);
-    QCOMPARE(EscpWriter::lineBytes({text, spec}), bytes);
+    QCOMPARE(EscpWriter::lineBytes({ text, spec }), bytes);
 }
 
 void TstTextPrint::pageRange_data()
@@ -134,8 +141,8 @@ void TstTextPrint::pageRange_data()
     QTest::newRow("middle page, final feed") << 2 << 2 << 1000 << true << p2 + "\f";
     QTest::newRow("two to three") << 2 << 3 << 1000 << false << p2 + "\f" + p3;
     QTest::newRow("clamped") << -4 << 99 << 1000 << false << p1 + "\f" + p2 + "\f" + p3;
-    QTest::newRow("line limit on the last page") << 1 << 2 << 1 << false
-                                                 << p1 + "\f" + line("P2 L1");
+    QTest::newRow("line limit on the last page")
+        << 1 << 2 << 1 << false << p1 + "\f" + line("P2 L1");
     QTest::newRow("empty range") << 3 << 2 << 1000 << true << QByteArray();
 }
 
@@ -149,7 +156,7 @@ void TstTextPrint::pageRange()
     EscpWriter w;
     int rows = 0;
     w.afterRow = [&] { ++rows; };
-    QCOMPARE(w.render(threePages(), start, end, {limit, finalFeed}), bytes);
+    QCOMPARE(w.render(threePages(), start, end, { limit, finalFeed }), bytes);
     QVERIFY(rows > 0 || bytes.isEmpty());
 }
 
@@ -179,13 +186,14 @@ void TstTextPrint::tabbedDocument()
     const TextDocument d = TextDocument::fromTabbed(
         QByteArray("|1-60|17|0|\tJos\xE9\r\n|1-60|17|0|\t\r\n|1-3|10|8|4-9|17|0|\tTOTAL 12,50\t!\n"
                    "sem tab\n"));
-    QCOMPARE(d.lines, (QList<TextLine>{{QStringLiteral("José"), QStringLiteral("|1-60|17|0|")},
-                                       {QString(), QStringLiteral("|1-60|17|0|")},
-                                       {QStringLiteral("TOTAL 12,50\t!"), QStringLiteral("|1-3|10|8|4-9|17|0|")},
-                                       {QStringLiteral("sem tab"), QString()}}));
+    QCOMPARE(d.lines,
+        (QList<TextLine> { { QStringLiteral("José"), QStringLiteral("|1-60|17|0|") },
+            { QString(), QStringLiteral("|1-60|17|0|") },
+            { QStringLiteral("TOTAL 12,50\t!"), QStringLiteral("|1-3|10|8|4-9|17|0|") },
+            { QStringLiteral("sem tab"), QString() } }));
     QCOMPARE(EscpWriter().render(d, 1, d.totalPages(), {}),
-             esc(4) + "Jose\r\n" + esc(4) + "\r\n" + esc(8) + "TOT" + esc(4) + "AL 12,\r\n"
-                 + "sem tab\r\n");
+        esc(4) + "Jose\r\n" + esc(4) + "\r\n" + esc(8) + "TOT" + esc(4) + "AL 12,\r\n"
+            + "sem tab\r\n");
 }
 
 void TstTextPrint::alinhCampo_data()
@@ -200,7 +208,7 @@ void TstTextPrint::alinhCampo_data()
     QTest::newRow("cut right-aligned") << "abcdef" << 1 << 4 << "abcd";
     QTest::newRow("signature line") << QString(39, QLatin1Char('_')) << 2 << 48
                                     << QString(4, QLatin1Char(' ')) + QString(39, QLatin1Char('_'))
-                                           + QString(5, QLatin1Char(' '));
+            + QString(5, QLatin1Char(' '));
     QTest::newRow("bad alignment") << "abc" << 3 << 5 << "";
 }
 
@@ -219,11 +227,15 @@ void TstTextPrint::portPaths_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("queue");
 #ifndef Q_OS_WIN
-    QTest::newRow("LPT1") << "LPT1" << "/dev/lp0" << QString();
-    QTest::newRow("lpt2:") << "lpt2:" << "/dev/lp1" << QString();
+    QTest::newRow("LPT1") << "LPT1"
+                          << "/dev/lp0" << QString();
+    QTest::newRow("lpt2:") << "lpt2:"
+                           << "/dev/lp1" << QString();
 #endif
-    QTest::newRow("path") << "/tmp/recibo.prn" << "/tmp/recibo.prn" << QString();
-    QTest::newRow("LPT0 is a name") << "LPT0" << "LPT0" << QString();
+    QTest::newRow("path") << "/tmp/recibo.prn"
+                          << "/tmp/recibo.prn" << QString();
+    QTest::newRow("LPT0 is a name") << "LPT0"
+                                    << "LPT0" << QString();
     QTest::newRow("queue") << "lp:Epson LX" << QString() << "Epson LX";
 }
 
@@ -257,7 +269,7 @@ void TstTextPrint::queueSpoolsThroughLp()
     TextDocument d;
     d.append(QStringLiteral("X"), textformat::kReceiptLine);
     QCOMPARE(TextPrintJob::printAndReport(d, 1, 1, QStringLiteral("lp:Epson; rm -rf ~"), {}),
-             TextPrintJob::Result::Printed);
+        TextPrintJob::Result::Printed);
     QCOMPARE(fp.processes->started.size(), 1);
     const FakeProcesses::Started s = fp.processes->started.first();
     QCOMPARE(s.program, QStringLiteral("/bin/sh"));
@@ -272,7 +284,7 @@ void TstTextPrint::queueSpoolsThroughLp()
     // lp cannot be started: the spool file goes and the print fails.
     fp.processes->succeeds = false;
     QCOMPARE(TextPrintJob::printAndReport(d, 1, 1, QStringLiteral("lp:Epson"), {}),
-             TextPrintJob::Result::WriteFailed);
+        TextPrintJob::Result::WriteFailed);
     QVERIFY(!QFile::exists(fp.processes->started.last().arguments.at(4)));
     QCOMPARE(fp.dialogs->lastText(), QStringLiteral("Erro ao Tentar Imprimir!!!"));
 }
@@ -282,16 +294,17 @@ void TstTextPrint::portErrors()
     FakePlatform fp;
     TextDocument d;
     d.append(QStringLiteral("X"), textformat::kReceiptLine);
-    QCOMPARE(TextPrintJob::printAndReport(d, 1, 1, fp.root() + QStringLiteral("/no/such/dir/p"), {}),
-             TextPrintJob::Result::PortFailed);
+    QCOMPARE(
+        TextPrintJob::printAndReport(d, 1, 1, fp.root() + QStringLiteral("/no/such/dir/p"), {}),
+        TextPrintJob::Result::PortFailed);
     QCOMPARE(fp.dialogs->messages.size(), 1);
     QCOMPARE(fp.dialogs->messages.first().text,
-             QStringLiteral("Erro ao tentar conectar à impressora!!!"));
+        QStringLiteral("Erro ao tentar conectar à impressora!!!"));
     QCOMPARE(fp.dialogs->messages.first().icon, MsgIcon::Error);
 #ifdef Q_OS_LINUX
     // A device that refuses every byte.
     QCOMPARE(TextPrintJob::printAndReport(d, 1, 1, QStringLiteral("/dev/full"), {}),
-             TextPrintJob::Result::WriteFailed);
+        TextPrintJob::Result::WriteFailed);
     QCOMPARE(fp.dialogs->lastText(), QStringLiteral("Erro ao Tentar Imprimir!!!"));
 #endif
 }
@@ -303,17 +316,17 @@ void TstTextPrint::reportDataFile()
     QCOMPARE(ReportDataFile::programFolderPath(), fp.programFolder() + QStringLiteral("/Rel.txt"));
     {
         ReportDataFile f;
-        f.addRecord({QStringLiteral("a"), QStringLiteral("b")});
-        f.addRecord({QStringLiteral("c"), QStringLiteral("d")});
-        f.addRecord({QStringLiteral("e"), QStringLiteral("f")});
+        f.addRecord({ QStringLiteral("a"), QStringLiteral("b") });
+        f.addRecord({ QStringLiteral("c"), QStringLiteral("d") });
+        f.addRecord({ QStringLiteral("e"), QStringLiteral("f") });
         QVERIFY(f.save());
     }
     ReportDataFile f;
-    f.addRecord({QStringLiteral("10/12/2026"), QStringLiteral("1.234,56"),
-                 QStringLiteral("JOSÉ|DA\r\nSILVA"), QString()});
+    f.addRecord({ QStringLiteral("10/12/2026"), QStringLiteral("1.234,56"),
+        QStringLiteral("JOSÉ|DA\r\nSILVA"), QString() });
     QVERIFY(f.save());
     QCOMPARE(readFile(fp.root() + QStringLiteral("/rel.txt")),
-             QByteArray("10/12/2026|1.234,56|JOS\xC9 DA  SILVA|\r\n"));
+        QByteArray("10/12/2026|1.234,56|JOS\xC9 DA  SILVA|\r\n"));
     ReportDataFile bad(fp.root() + QStringLiteral("/missing/rel.txt"));
     QVERIFY(!bad.save());
     QVERIFY(!bad.errorString().isEmpty());

@@ -24,7 +24,7 @@ int run(const QStringList &args, zxtool::Io &io)
     const zx::TextDocument doc = zx::TextDocument::fromTabbed(in.readAll());
     zx::EscpWriter writer;
     // The whole document, without the line limit and without a final form feed.
-    const QByteArray bytes = writer.render(doc, 1, doc.totalPages(), {INT_MAX, false});
+    const QByteArray bytes = writer.render(doc, 1, doc.totalPages(), { INT_MAX, false });
     io.out.flush();
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size()
@@ -35,9 +35,9 @@ int run(const QStringList &args, zxtool::Io &io)
     return 0;
 }
 
-const zxtool::Registrar reg({QStringLiteral("escp"), QStringLiteral("escp FILE"),
-                             QStringLiteral("ESC/P bytes a printer port receives for FILE "
-                                            "(lines \"spec<TAB>text\", Windows-1252)"),
-                             run});
+const zxtool::Registrar reg({ QStringLiteral("escp"), QStringLiteral("escp FILE"),
+    QStringLiteral("ESC/P bytes a printer port receives for FILE "
+                   "(lines \"spec<TAB>text\", Windows-1252)"),
+    run });
 
 } // namespace
