@@ -1,10 +1,30 @@
 #include "service/TFrmEnvUser.h"
 
-#include <QKeyEvent>
+#include "common/widgets/TInsCarac.h"
+
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 
 namespace zx {
+
+namespace {
+// Shows one round symbol per character of its text (the entry writes one filler
+// character per digit typed), so no font of symbols is needed.
+class LabelSimbolos : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::WindowText));
+        p.setFont(font());
+        p.drawText(contentsRect(), int(alignment()), QString(text().size(), QChar(0x25CF)));
+    }
+};
+} // namespace
 
 TFrmEnvUser::TFrmEnvUser(bool novaSenha, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_novaSenha(novaSenha)
@@ -21,7 +41,7 @@ TFrmEnvUser::TFrmEnvUser(bool novaSenha, QWidget *parent)
     bold.setBold(true);
     m_lblSenha->setFont(bold);
 
-    m_lblAux = new QLabel(this);
+    m_lblAux = new LabelSimbolos(this);
     m_lblAux->setObjectName(QStringLiteral("LBlAux"));
     m_lblAux->setAlignment(Qt::AlignCenter);
     m_lblAux->setGeometry(12, 44, 221, 24);
@@ -40,20 +60,41 @@ TFrmEnvUser::TFrmEnvUser(bool novaSenha, QWidget *parent)
     m_lblRodape->setObjectName(QStringLiteral("LblRodape"));
     m_lblRodape->setAlignment(Qt::AlignCenter);
     m_lblRodape->setGeometry(12, 95, 221, 18);
-    atualizaRodape();
+
+    // The box that receives the keys: it must show to take the focus, but all the
+    // person sees are the symbols of LBlAux.
+    m_txtSenha = new QLineEdit(this);
+    m_txtSenha->setObjectName(QStringLiteral("TxtSenha"));
+    m_txtSenha->setFrame(false);
+    m_txtSenha->setGeometry(0, 0, 1, 1);
+    m_txtSenha->setStyleSheet(QStringLiteral("background: transparent; color: transparent;"));
+    m_txtSenha->lower();
+
+    m_ins = new TInsCarac(this);
+    m_ins->setTxtSenha(m_txtSenha);
+    m_ins->setLBlAux(m_lblAux);
+    m_ins->setLblRodape(m_lblRodape);
+    m_ins->setMxLeng(kMaxDigitos);
+    m_ins->setMudaEnter(false);
+    connect(m_txtSenha, &QLineEdit::textChanged, this, [this](const QString &t) {
+        if (!m_novaSenha && !t.isEmpty())
+            m_lblInfAux->hide();
+    });
 }
 
 void TFrmEnvUser::prepara(const QString &prompt, const QColor &cor, bool dica)
 {
     m_cor = cor;
-    const QString corCss = QStringLiteral("color: %1;").arg(cor.name());
-    m_lblSenha->setStyleSheet(corCss);
-    m_lblAux->setStyleSheet(corCss);
+    for (QLabel *l : {m_lblSenha, m_lblAux}) {
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, cor);
+        l->setPalette(p);
+    }
     m_lblSenha->setText(prompt);
     if (m_novaSenha)
         return;
     m_lblInfAux->hide();
-    // The filler symbols sit in the vertical centre.
+    // The symbols sit in the vertical centre.
     m_lblAux->move(m_lblAux->x(), height() / 2 - m_lblAux->height() / 3);
     if (dica) {
         QFont courier(QStringLiteral("Courier New"));
@@ -70,69 +111,15 @@ void TFrmEnvUser::prepara(const QString &prompt, const QColor &cor, bool dica)
     }
 }
 
-void TFrmEnvUser::digito(int d)
-{
-    if (m_digitos.size() >= kMaxDigitos)
-        return;
-    m_digitos += QChar(u'0' + d);
-    m_lblAux->setText(QString(m_digitos.size(), QChar(0x25CF)));
-    if (!m_novaSenha)
-        m_lblInfAux->hide();
-    atualizaRodape();
-    if (m_digitos.size() == kMaxDigitos)
-        fecha(m_digitos, QDialog::Accepted);
-}
+QString TFrmEnvUser::resultado() const { return m_ins->CNPJInsti(); }
 
-void TFrmEnvUser::limpa()
+void TFrmEnvUser::showEvent(QShowEvent *event)
 {
-    m_digitos.clear();
-    m_lblAux->clear();
-    atualizaRodape();
-}
-
-void TFrmEnvUser::fecha(const QString &resultado, int code)
-{
-    m_resultado = resultado;
-    done(code);
-}
-
-void TFrmEnvUser::atualizaRodape()
-{
-    m_lblRodape->setText(m_digitos.isEmpty() ? kRodapeVazio : kRodapeDigitos);
-}
-
-void TFrmEnvUser::keyPressEvent(QKeyEvent *event)
-{
-    const int k = event->key();
-    if (k >= Qt::Key_0 && k <= Qt::Key_9) {
-        digito(k - Qt::Key_0);
-        return;
-    }
-    switch (k) {
-    case Qt::Key_Escape:
-        if (m_digitos.isEmpty())
-            fecha(QString(), QDialog::Rejected);
-        else
-            limpa();
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (m_digitos.isEmpty())
-            fecha(QStringLiteral("SS"), QDialog::Accepted);
-        else
-            limpa();
-        return;
-    case Qt::Key_Delete:
-    case Qt::Key_Backspace:
-        limpa();
-        return;
-    case Qt::Key_Minus:
-        if (event->modifiers() & Qt::KeypadModifier)
-            limpa();
-        return;
-    default:
-        event->accept();
-    }
+    QDialog::showEvent(event);
+    // The entry hides its auxiliary label when it has a box; here the label is the
+    // only thing that shows the digits.
+    m_lblAux->show();
+    m_txtSenha->setFocus();
 }
 
 void TFrmEnvUser::paintEvent(QPaintEvent *)

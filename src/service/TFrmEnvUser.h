@@ -1,12 +1,15 @@
 #pragma once
 // The card holder's password prompt: six digits typed at the counter (or a new
-// password chosen), shown as filler symbols only.
+// password chosen) through the protected numeric entry, shown as filler symbols only.
 #include <QColor>
 #include <QDialog>
 
 class QLabel;
+class QLineEdit;
 
 namespace zx {
+
+class TInsCarac;
 
 class TFrmEnvUser : public QDialog {
     Q_OBJECT
@@ -20,37 +23,35 @@ public:
     static inline const QString kDica = QStringLiteral(
         "        ATENÇÃO!!!\rSe o  usuário  ainda  não\rcadastrou a senha,  pres-\rsione a tecla ENTER.");
 
-    TFrmEnvUser(bool novaSenha, QWidget *parent = nullptr);
+    explicit TFrmEnvUser(bool novaSenha, QWidget *parent = nullptr);
 
-    // Prompt text and colours (LblSenha and LBlAux in corAguarde).
+    // Prompt text and colours (LblSenha and LBlAux in corAguarde); the hint text
+    // under the symbols when asked (without the new-password flag).
     void prepara(const QString &prompt, const QColor &cor, bool dica);
-    // The collected text once the prompt closed: digits, "SS" or empty.
-    QString resultado() const { return m_resultado; }
-    QString digitos() const { return m_digitos; }
+    // The collected text once the prompt closed: six digits, "SS" or empty.
+    QString resultado() const;
 
     QLabel *lblSenha() const { return m_lblSenha; }
     QLabel *lblAux() const { return m_lblAux; }
     QLabel *lblRodape() const { return m_lblRodape; }
     QLabel *lblInfAux() const { return m_lblInfAux; }
+    // The (all but invisible) box whose keys the protected entry reads.
+    QLineEdit *txtSenha() const { return m_txtSenha; }
+    TInsCarac *insCarac() const { return m_ins; }
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void digito(int d);
-    void limpa();
-    void fecha(const QString &resultado, int code);
-    void atualizaRodape();
-
     bool m_novaSenha;
     QColor m_cor = QColor(0, 0, 255);
-    QString m_digitos;
-    QString m_resultado;
     QLabel *m_lblSenha;
     QLabel *m_lblAux;
     QLabel *m_lblRodape;
     QLabel *m_lblInfAux;
+    QLineEdit *m_txtSenha;
+    TInsCarac *m_ins;
 };
 
 } // namespace zx

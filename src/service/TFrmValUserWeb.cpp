@@ -1,11 +1,11 @@
 #include "service/TFrmValUserWeb.h"
 
+#include "common/widgets/TInsCarac.h"
+
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QTimer>
 
 namespace zx {
@@ -20,12 +20,12 @@ TFrmValUserWeb::TFrmValUserWeb(QWidget *parent)
     f.setPixelSize(13);
     setFont(f);
 
-    m_label1 = new QLabel(
+    auto *label1 = new QLabel(
         QStringLiteral("Para realizar essa operação, será necessária a validação do usuário!!!"),
         this);
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setWordWrap(true);
-    m_label1->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setWordWrap(true);
+    label1->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
 
     auto *label2 = new QLabel(QStringLiteral("Usuário:"), this);
     label2->setObjectName(QStringLiteral("Label2"));
@@ -38,8 +38,6 @@ TFrmValUserWeb::TFrmValUserWeb(QWidget *parent)
     m_senha = new QLineEdit(this);
     m_senha->setObjectName(QStringLiteral("edtSenha"));
     m_senha->setEchoMode(QLineEdit::Password);
-    m_senha->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_senha));
     m_senha->setFocusPolicy(Qt::ClickFocus);
 
     m_ok = new QPushButton(QStringLiteral("&Ok"), this);
@@ -58,7 +56,7 @@ TFrmValUserWeb::TFrmValUserWeb(QWidget *parent)
     m_timer->start();
 
     auto *lay = new QGridLayout(this);
-    lay->addWidget(m_label1, 0, 0, 1, 2);
+    lay->addWidget(label1, 0, 0, 1, 2);
     lay->addWidget(label2, 1, 0, 1, 2);
     lay->addWidget(m_usuario, 2, 0, 1, 2);
     lay->addWidget(label3, 3, 0, 1, 2);
@@ -66,8 +64,16 @@ TFrmValUserWeb::TFrmValUserWeb(QWidget *parent)
     lay->addWidget(m_ok, 5, 0);
     lay->addWidget(m_cancelar, 5, 1);
 
-    m_usuario->installEventFilter(this);
-    m_senha->installEventFilter(this);
+    // The protected entry takes the dialog's keys: Enter, Down and Up move between the
+    // controls; Escape, Delete, Backspace and keypad minus clear the digits; Escape
+    // with none cancels.
+    m_ins = new TInsCarac(this);
+    m_ins->setTxtSenha(m_senha);
+    m_ins->setMudaEnter(true);
+    connect(m_ins, &TInsCarac::enterPressionado, this, [this](QWidget *origem) {
+        if (origem == m_senha)
+            m_ok->click();
+    });
 }
 
 QString TFrmValUserWeb::usuario() const { return m_usuario->text(); }
@@ -86,44 +92,11 @@ void TFrmValUserWeb::primeiroTique()
     m_usuario->setFocus();
 }
 
-bool TFrmValUserWeb::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        auto *k = static_cast<QKeyEvent *>(event);
-        const bool enter = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
-        if (watched == m_senha && enter) {
-            m_ok->click();
-            return true;
-        }
-        if (enter || k->key() == Qt::Key_Down) {
-            focusNextChild();
-            return true;
-        }
-        if (k->key() == Qt::Key_Up) {
-            focusPreviousChild();
-            return true;
-        }
-        if (watched == m_senha
-            && (k->key() == Qt::Key_Delete || k->key() == Qt::Key_Backspace
-                || (k->key() == Qt::Key_Minus && (k->modifiers() & Qt::KeypadModifier)))) {
-            m_senha->clear();
-            return true;
-        }
-        if (k->key() == Qt::Key_Escape) {
-            if (!m_senha->text().isEmpty()) {
-                m_senha->clear();
-                return true;
-            }
-            reject();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 void TFrmValUserWeb::done(int result)
 {
     m_timer->stop();
+    // What the callers read is what the protected entry collected, not the symbols.
+    m_senha->setText(m_ins->CNPJInsti());
     QDialog::done(result);
 }
 

@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 #include "common/Messages.h"
+#include "common/widgets/TInsCarac.h"
 #include "service/ProgramFormats.h"
 #include "service/SenhasFracas.h"
 #include "service/TFrmEnvUser.h"
@@ -11,6 +12,7 @@
 #include "service/protocol/Packing.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QTest>
 
@@ -31,13 +33,26 @@ std::function<int(QDialog &)> cancela()
 {
     return [](QDialog &) { return int(QDialog::Rejected); };
 }
-// Types keys into the password prompt and gives its result code.
+// Types keys into the protected entry of a shown dialog the way a person does: the
+// window active, one key at a time, the noise of the previous key delivered first.
+bool teclaNaEntrada(QDialog &d, QWidget *alvo, Qt::Key k)
+{
+    auto *ins = d.findChild<TInsCarac *>();
+    if (!d.isVisible() || !ins)
+        return false;
+    QTest::qWaitFor([&] { return !ins->injetando(); }, 1000);
+    QTest::keyClick(alvo, k);
+    QCoreApplication::processEvents();
+    return true;
+}
 std::function<int(QDialog &)> digita(const QList<Qt::Key> &keys)
 {
-    return [=](QDialog &d) {
+    return [=](QDialog &d) -> int {
+        QTest::qWaitForWindowActive(&d);
+        auto *box = d.findChild<QLineEdit *>("TxtSenha");
         for (Qt::Key k : keys)
-            if (d.isVisible())
-                QTest::keyClick(&d, k);
+            if (!teclaNaEntrada(d, box, k))
+                break;
         return d.result();
     };
 }
@@ -98,7 +113,17 @@ private slots:
         EspiaoAguarde espiao;
         Twc wc;
         wc.cnpjEstac = " 11.222.333/0001-81 ";
-        fp.dialogs->formHandlers.push_back(preenche("  caixa1 ", "246810"));
+        // The password typed through the protected entry, then "&Ok".
+        fp.dialogs->formHandlers.push_back([](QDialog &d) -> int {
+            QTest::qWaitForWindowActive(&d);
+            d.findChild<QLineEdit *>("edtUsuario")->setText("  caixa1 ");
+            auto *senha = d.findChild<QLineEdit *>("edtSenha");
+            senha->setFocus();
+            for (Qt::Key k : {Qt::Key_2, Qt::Key_4, Qt::Key_6, Qt::Key_8, Qt::Key_1, Qt::Key_0})
+                teclaNaEntrada(d, senha, k);
+            d.findChild<QPushButton *>("BitBtn1")->click();
+            return d.result();
+        });
         QString login;
         QVERIFY(wc.valUserWeb(login));
         QCOMPARE(login, QStringLiteral("  caixa1 "));
@@ -315,8 +340,9 @@ private slots:
                   << d.findChild<QLabel *>("LblRodape")->text() << aux->text();
         };
         auto sequencia = [&](QDialog &d) -> int {
+            QTest::qWaitForWindowActive(&d);
             observa(d);
-            QTest::keyClick(&d, Qt::Key_4);
+            teclaNaEntrada(d, d.findChild<QLineEdit *>("TxtSenha"), Qt::Key_4);
             observa(d);
             return QDialog::Rejected;
         };
