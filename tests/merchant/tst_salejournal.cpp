@@ -122,7 +122,7 @@ private slots:
 
         const auto r = diario::vendaParaRecibo(dm, "000000001001");
         QVERIFY(r);
-        QCOMPARE(r->funcionario, QStringLiteral("ANA"));
+        QCOMPARE(r->funcionario, QStringLiteral("ANA PAULA"));
         QVERIFY(!diario::vendaParaRecibo(dm, "999"));
 
         // Marking "C" finds the row by card, date, amount and situation.
@@ -174,6 +174,9 @@ private slots:
         QVERIFY(dm.criaTabelas());
         Page p(dm);
         p.state.segmentCode = 12;
+        // The server date was fetched today already.
+        p.state.serverDateFetched = true;
+        p.state.startDate = fp.clock->today();
         p.card->setText("6070001001");
         p.page->edtValor()->setText("10,00");
         int prompts = 0;
