@@ -43,7 +43,7 @@ QByteArray EscpWriter::lineBytes(const TextLine &line)
     const QString text = removeAcento(line.text);
     const QList<FormatSegment> segments = textformat::parse(line.format);
     if (segments.isEmpty()) {
-        // A line without a readable specification still prints, in the current mode.
+        // A line without a readable format still prints, in the current mode.
         out += cp1252::encode(text);
     }
     for (const FormatSegment &s : segments) {

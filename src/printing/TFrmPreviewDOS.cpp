@@ -49,9 +49,9 @@ QFont courier(int pointSize)
 }
 
 // On screen only the first segment's pitch and style count.
-QFont lineFont(const QString &spec)
+QFont lineFont(const QString &fmt)
 {
-    const QList<FormatSegment> segs = textformat::parse(spec);
+    const QList<FormatSegment> segs = textformat::parse(fmt);
     const FormatSegment s = segs.isEmpty() ? FormatSegment { 1, 1, 10, 0 } : segs.first();
     const ScreenPitch sp = textformat::screenPitch(s.pitch);
     QFont f = courier(sp.pointSize);
@@ -61,11 +61,11 @@ QFont lineFont(const QString &spec)
     return f;
 }
 
-int lineHeight(const QString &text, const QString &spec)
+int lineHeight(const QString &text, const QString &fmt)
 {
     if (text.trimmed().isEmpty())
         return kEmptyRowHeight;
-    const QList<FormatSegment> segs = textformat::parse(spec);
+    const QList<FormatSegment> segs = textformat::parse(fmt);
     return textformat::screenPitch(segs.isEmpty() ? 10 : segs.first().pitch).rowHeight;
 }
 
@@ -80,9 +80,9 @@ public:
         const QString text = idx.data().toString();
         if (text.trimmed().isEmpty())
             return;
-        const QString spec = idx.siblingAtColumn(1).data().toString();
+        const QString fmt = idx.siblingAtColumn(1).data().toString();
         p->save();
-        p->setFont(lineFont(spec));
+        p->setFont(lineFont(fmt));
         // Page markers stay in the grid but cannot be seen.
         p->setPen(TextDocument::isPageMarker(text)
                 ? back

@@ -22,7 +22,7 @@ public:
     TFrmPreviewDOS(
         int copias, bool avancoFinal, bool mostrar, int limiteLinhas, QWidget *owner = nullptr);
 
-    // Filling the grid, row by row (text, format specification).
+    // Filling the grid, row by row (text, line format).
     void adicionaLinha(const QString &texto, const QString &formato);
     void setDocumento(const TextDocument &doc);
     TextDocument documento() const;

@@ -1,5 +1,5 @@
 #pragma once
-// A text report as printed on continuous paper: lines with their format specification,
+// A text report as printed on continuous paper: lines with their line format,
 // split into pages by invisible marker lines ("PAGINA ATUAL: 001").
 #include <QByteArray>
 #include <QList>
@@ -34,9 +34,9 @@ public:
     // Row of the marker of a page, -1 when none.
     qsizetype markerRow(int page) const;
 
-    // A document written one line per line as "specification<TAB>text" in
+    // A document written one line per line as "format<TAB>text" in
     // Windows-1252 (CR LF or LF); a line without a tab is all text, without a
-    // specification.
+    // format.
     static TextDocument fromTabbed(const QByteArray &bytes);
 
     // Cut to the width, then pad: 0 left-aligned, 1 right-aligned, 2 centred (the odd

@@ -4,11 +4,11 @@
 
 namespace zx::textformat {
 
-QList<FormatSegment> parse(const QString &spec)
+QList<FormatSegment> parse(const QString &fmt)
 {
     // Segments are "a-b|pitch|style|": after splitting on "|" every three pieces
     // make one segment.
-    QStringList parts = spec.split(QLatin1Char('|'));
+    QStringList parts = fmt.split(QLatin1Char('|'));
     if (!parts.isEmpty() && parts.first().trimmed().isEmpty())
         parts.removeFirst();
     QList<FormatSegment> out;

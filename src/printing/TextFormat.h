@@ -1,5 +1,5 @@
 #pragma once
-// The format specification of a text-report line: "|first-last|pitch|style|" repeated,
+// The line format of a text-report line: "|first-last|pitch|style|" repeated,
 // each segment printing the characters first..last (1-based, inclusive) of the line at
 // a pitch (characters per inch) with a style (ESC/P print-mode bits).
 #include <QList>
@@ -24,7 +24,7 @@ struct ScreenPitch {
 
 namespace textformat {
 
-// The one specification every receipt line carries: columns 1 to 60, 17 cpi, plain.
+// The one format every receipt line carries: columns 1 to 60, 17 cpi, plain.
 inline const QString kReceiptLine = QStringLiteral("|1-60|17|0|");
 
 // Style bits the screen understands.
@@ -33,7 +33,7 @@ constexpr int kItalic = 64;
 constexpr int kUnderlined = 128;
 
 // Segments in order; malformed segments are skipped.
-QList<FormatSegment> parse(const QString &spec);
+QList<FormatSegment> parse(const QString &fmt);
 QString write(const QList<FormatSegment> &segments);
 
 // ESC ! mode byte for a pitch (5 -> 32, 10 -> 0, 12 -> 1, 17 -> 4, 20 -> 5, else itself).

@@ -221,7 +221,7 @@ void TstReceipt::shownPreviewPrintsTheSame()
         settings(ReceiptSettings::Matricial, 2, true)));
     QCOMPARE(fp.dialogs->modalForms,
         (QStringList { QStringLiteral("FrmPreviewDOS"), QStringLiteral("FrmImprimir") }));
-    // Every row, blank ones included, carries the receipt specification; no spare row.
+    // Every row, blank ones included, carries the receipt format; no spare row.
     QCOMPARE(rows.size(), ReceiptText::lines(sale(), 2, false, 5).size());
     QCOMPARE(rows.count(QStringLiteral("|1-60|17|0|")), rows.size());
     golden(readFile(port), QStringLiteral("receipt_two_copies.prn"));

@@ -22,16 +22,16 @@ using namespace zx;
 using printtest::readFile;
 
 namespace {
-const QString kSpec = QStringLiteral("|1-30|10|0|");
+const QString kFormat = QStringLiteral("|1-30|10|0|");
 
 // Pages of four rows: marker, "P<n> A", "P<n> B", an empty line.
 void fill(TFrmPreviewDOS &p, int pages)
 {
     for (int n = 1; n <= pages; ++n) {
-        p.adicionaLinha(TextDocument::markerText(n), kSpec);
-        p.adicionaLinha(QStringLiteral("P%1 A").arg(n), kSpec);
-        p.adicionaLinha(QStringLiteral("P%1 B").arg(n), kSpec);
-        p.adicionaLinha(QString(), kSpec);
+        p.adicionaLinha(TextDocument::markerText(n), kFormat);
+        p.adicionaLinha(QStringLiteral("P%1 A").arg(n), kFormat);
+        p.adicionaLinha(QStringLiteral("P%1 B").arg(n), kFormat);
+        p.adicionaLinha(QString(), kFormat);
     }
 }
 
@@ -117,8 +117,8 @@ void TstPreview::pagingAndStatus()
 
     // A document without a marker in its first row is one page.
     TFrmPreviewDOS flat(1, false, true, 1000);
-    flat.adicionaLinha(QStringLiteral("X"), kSpec);
-    flat.adicionaLinha(TextDocument::markerText(2), kSpec);
+    flat.adicionaLinha(QStringLiteral("X"), kFormat);
+    flat.adicionaLinha(TextDocument::markerText(2), kFormat);
     QCOMPARE(flat.totalPaginas(), 1);
     QCOMPARE(status(flat), QStringLiteral("Página 1 de 1"));
 }
@@ -243,9 +243,9 @@ void TstPreview::relatorioCsv()
 {
     FakePlatform fp;
     TFrmPreviewDOS p(1, false, true, 1000);
-    p.adicionaLinha(QStringLiteral("Relação"), kSpec);
-    p.adicionaLinha(QString(), kSpec);
-    p.adicionaLinha(QStringLiteral("fim"), kSpec);
+    p.adicionaLinha(QStringLiteral("Relação"), kFormat);
+    p.adicionaLinha(QString(), kFormat);
+    p.adicionaLinha(QStringLiteral("fim"), kFormat);
     p.show();
     QVERIFY(QTest::qWaitForWindowExposed(&p));
     QApplication::setActiveWindow(&p);

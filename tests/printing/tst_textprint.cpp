@@ -1,4 +1,4 @@
-// Text documents: format specifications, ESC/P bytes of a page range, the printer
+// Text documents: line formats, ESC/P bytes of a page range, the printer
 // port and the report data file.
 #include "common/core/Cp1252.h"
 #include "platform/fakes/FakePlatform.h"
@@ -46,8 +46,8 @@ QByteArray line(const char *text)
 class TstTextPrint : public QObject {
     Q_OBJECT
 private slots:
-    void formatSpec_data();
-    void formatSpec();
+    void lineFormat_data();
+    void lineFormat();
     void lineBytes_data();
     void lineBytes();
     void pageRange_data();
@@ -64,9 +64,9 @@ private slots:
     void reportDataFile();
 };
 
-void TstTextPrint::formatSpec_data()
+void TstTextPrint::lineFormat_data()
 {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("fmt");
     QTest::addColumn<QList<FormatSegment>>("segments");
     QTest::newRow("receipt") << "|1-60|17|0|" << QList<FormatSegment> { { 1, 60, 17, 0 } };
     QTest::newRow("two") << "|1-20|10|8|21-60|17|0|"
@@ -79,11 +79,11 @@ void TstTextPrint::formatSpec_data()
         << "|1-3|10|0|4-9|5" << QList<FormatSegment> { { 1, 3, 10, 0 } };
 }
 
-void TstTextPrint::formatSpec()
+void TstTextPrint::lineFormat()
 {
-    QFETCH(QString, spec);
+    QFETCH(QString, fmt);
     QFETCH(QList<FormatSegment>, segments);
-    QCOMPARE(textformat::parse(spec), segments);
+    QCOMPARE(textformat::parse(fmt), segments);
     if (!segments.isEmpty())
         QCOMPARE(textformat::parse(textformat::write(segments)), segments);
 }
@@ -91,7 +91,7 @@ void TstTextPrint::formatSpec()
 void TstTextPrint::lineBytes_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("fmt");
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("receipt line, accents folded")
         << QStringLiteral("Autorização Nº 5 à vista") << textformat::kReceiptLine
@@ -113,16 +113,16 @@ void TstTextPrint::lineBytes_data()
     QTest::newRow("segment past the text")
         << QStringLiteral("abc") << QStringLiteral("|1-2|10|0|5-9|17|0|")
         << esc(0) + "ab" + esc(4) + "\r\n";
-    QTest::newRow("no specification prints the text")
+    QTest::newRow("no format prints the text")
         << QStringLiteral("plain") << QString() << QByteArray("plain\r\n");
 }
 
 void TstTextPrint::lineBytes()
 {
     QFETCH(QString, text);
-    QFETCH(QString, spec);
+    QFETCH(QString, fmt);
     QFETCH(QByteArray, bytes);
-    QCOMPARE(EscpWriter::lineBytes({ text, spec }), bytes);
+    QCOMPARE(EscpWriter::lineBytes({ text, fmt }), bytes);
 }
 
 void TstTextPrint::pageRange_data()

@@ -37,7 +37,7 @@ int run(const QStringList &args, zxtool::Io &io)
 
 const zxtool::Registrar reg({ QStringLiteral("escp"), QStringLiteral("escp FILE"),
     QStringLiteral("ESC/P bytes a printer port receives for FILE "
-                   "(lines \"spec<TAB>text\", Windows-1252)"),
+                   "(lines \"format<TAB>text\", Windows-1252)"),
     run });
 
 } // namespace
