@@ -56,7 +56,7 @@ int main(int argc, char **argv)
     const QString base = QStringLiteral("http://127.0.0.1:%1/").arg(port);
     zx::ServiceSettings::setBaseOverride(base);
     const QString cnpj = zx::server::demoFacts().merchantCnpj;
-    const QString cardNumber = zx::server::demoFacts().card.number;
+    const QString cardNumber = zx::server::demoFacts().cardNoPassword.number;
     zx::TDM dm;
     if (!salebench::prepareStation(dm, cnpj)) {
         std::fprintf(stderr, "sale_roundtrip: station setup failed\n");

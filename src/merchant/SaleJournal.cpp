@@ -113,8 +113,27 @@ bool emVoo(TDM &dm, const TParamVend &venda)
     Aberta a(dm.CDSUltSolic);
     if (!a.ok)
         return false;
-    return a.t.locate({QStringLiteral("CARTAO"), QStringLiteral("DATA"), QStringLiteral("VALOR")},
-                      {venda.cartao, venda.data, venda.valor});
+    DbfTable &t = a.t;
+    for (t.first(); !t.eof(); t.next()) {
+        // This station sends nothing while it checks: a mark of its own was left by a
+        // run that ended during a request, and that sale is exactly what to reverse.
+        if (t.asString(QStringLiteral("NUMER_IP")) == dm.ipLocal())
+            continue;
+        if (t.asString(QStringLiteral("CARTAO")) == venda.cartao.trimmed()
+            && t.asString(QStringLiteral("DATA")) == venda.data.trimmed()
+            && t.asString(QStringLiteral("VALOR")) == venda.valor.trimmed())
+            return true;
+    }
+    return false;
+}
+
+QString marcaDaEstacao(TDM &dm)
+{
+    Aberta a(dm.CDSUltSolic);
+    if (!a.ok || !a.t.locate(QStringLiteral("NUMER_IP"), dm.ipLocal()))
+        return {};
+    return a.t.asString(QStringLiteral("CARTAO")) + QLatin1Char('|') + a.t.asString(QStringLiteral("DATA"))
+           + QLatin1Char('|') + a.t.asString(QStringLiteral("VALOR"));
 }
 
 bool situacao(TDM &dm, qint64 solicitacao, const QString &nova, QString *erro)

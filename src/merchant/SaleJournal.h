@@ -35,8 +35,11 @@ qint64 gravaPendente(TDM &dm, const NovaVenda &v, QString *erro = nullptr);
 // and amount; limpaMarca empties them. The row is created when missing.
 bool marcaEmVoo(TDM &dm, const QString &cartao, const QString &data, const QString &valor);
 bool limpaMarca(TDM &dm);
-// True when some station's ULT_SOLIC row carries this card, date and amount.
+// True when another station's ULT_SOLIC row carries this card, date and amount (the
+// check runs while this station sends nothing, so its own row never counts).
 bool emVoo(TDM &dm, const TParamVend &venda);
+// The station's own mark as "card|date|amount" ("||" when clear, empty without a row).
+QString marcaDaEstacao(TDM &dm);
 
 // SITUA_VEND of the row numbered `solicitacao`.
 bool situacao(TDM &dm, qint64 solicitacao, const QString &nova, QString *erro = nullptr);

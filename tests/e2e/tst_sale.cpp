@@ -325,6 +325,9 @@ private slots:
         diario::gravaPendente(*dm, {Demo::card(), today, "10:00:00", "30,00", "0", 1});
         diario::gravaPendente(*dm, {Demo::cardNoPassword(), today, "10:01:00", "5,00", "0", 1});
         diario::gravaPendente(*dm, {Demo::card(), today, "10:02:00", "7,00", "0", 1});
+        // The 7,00 sale was in flight when this station's last run ended: its own mark
+        // stayed behind and must not keep the sale from being reversed.
+        QVERIFY(diario::marcaEmVoo(*dm, Demo::card(), today, "7,00"));
         // A fourth row another station is sending right now.
         diario::gravaPendente(*dm, {Demo::card(), today, "10:03:00", "8,00", "0", 1});
         DbfTable &u = dm->CDSUltSolic;

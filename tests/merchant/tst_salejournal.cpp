@@ -83,14 +83,25 @@ private slots:
         QVERIFY(diario::primeiraPendenteComCartao(dm));
 
         const TParamVend sale{QString(), "6070001001", "11/12/2026", "1.234,50", "P"};
-        QVERIFY(!diario::emVoo(dm, sale));
         QVERIFY(diario::marcaEmVoo(dm, sale.cartao, sale.data, sale.valor));
-        QVERIFY(diario::emVoo(dm, sale));
-        QVERIFY(diario::limpaMarca(dm));
+        QCOMPARE(diario::marcaDaEstacao(dm), QStringLiteral("6070001001|11/12/2026|1.234,50"));
+        // The station's own mark is never "another station sending it".
         QVERIFY(!diario::emVoo(dm, sale));
+        QVERIFY(diario::limpaMarca(dm));
+        QCOMPARE(diario::marcaDaEstacao(dm), QStringLiteral("||"));
+        // Another station's mark keeps the sale out of the check.
+        QVERIFY(dm.CDSUltSolic.open());
+        QVERIFY(dm.CDSUltSolic.append());
+        dm.CDSUltSolic.setAsString("NUMER_IP", "192.168.0.99");
+        dm.CDSUltSolic.setAsString("CARTAO", sale.cartao);
+        dm.CDSUltSolic.setAsString("DATA", sale.data);
+        dm.CDSUltSolic.setAsString("VALOR", sale.valor);
+        QVERIFY(dm.CDSUltSolic.post());
+        dm.CDSUltSolic.close();
+        QVERIFY(diario::emVoo(dm, sale));
         // The station keeps one row.
         QVERIFY(dm.CDSUltSolic.open());
-        QCOMPARE(dm.CDSUltSolic.recordCount(), 1);
+        QCOMPARE(dm.CDSUltSolic.recordCount(), 2);
         dm.CDSUltSolic.close();
     }
 
