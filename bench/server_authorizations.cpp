@@ -4,12 +4,12 @@
 #include "DemoSeed.h"
 #include "ServerStore.h"
 #include "ZentrixServer.h"
+#include "common/core/Money.h"
 #include "service/protocol/ClientIdentity.h"
 #include "service/protocol/Packing.h"
 #include "service/protocol/RecordList.h"
-#include "service/protocol/TRegist.h"
 #include "service/protocol/SoapCodec.h"
-#include "common/core/Money.h"
+#include "service/protocol/TRegist.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -30,7 +30,10 @@ constexpr int kPerConnection = 500;
 
 class ServerThread : public QThread {
 public:
-    explicit ServerThread(QString db) : m_db(std::move(db)) {}
+    explicit ServerThread(QString db)
+        : m_db(std::move(db))
+    {
+    }
     quint16 port = 0;
     QSemaphore ready;
 
@@ -39,7 +42,8 @@ protected:
     {
         server::ServerStore store(m_db);
         if (store.open()) {
-            server::ZentrixServer srv(store.db(), server::ServerOptions(), [] { return QDateTime::currentDateTime(); });
+            server::ZentrixServer srv(
+                store.db(), server::ServerOptions(), [] { return QDateTime::currentDateTime(); });
             srv.setLogging(false);
             port = srv.start(QHostAddress::LocalHost, 0);
             ready.release();
@@ -58,18 +62,19 @@ QString saleRecord(int n)
     const server::DemoFacts &f = server::demoFacts();
     // A distinct amount per sale: none is a duplicate of another.
     const QString amount = Money::fromCents(100 + n).format(2, true);
-    return protocol::recordListText({"NUMER_CARTA", "SEMD5_FUNCI", "VALOR_VENDA", "PARCE_VENDA", "CNPJ_FORNE", "DATA_VENDA"},
-                                    {f.card.number, f.card.password, amount, "1", f.merchantCnpj,
-                                     QDate::currentDate().toString("dd/MM/yyyy")});
+    return protocol::recordListText(
+        { "NUMER_CARTA", "SEMD5_FUNCI", "VALOR_VENDA", "PARCE_VENDA", "CNPJ_FORNE", "DATA_VENDA" },
+        { f.card.number, f.card.password, amount, "1", f.merchantCnpj,
+            QDate::currentDate().toString("dd/MM/yyyy") });
 }
 
 QByteArray saleEnvelope(int n)
 {
-    return soap::writeRequest(
-        soap::kDefaultNamespace, "getAutoriz",
-        {{"idCliente", soap::XsdType::Base64Binary,
-          protocol::identityArgument(protocol::IdentityForm::HashPacked, QDate::currentDate())},
-         {"prmAutor", soap::XsdType::Base64Binary, protocol::getZip(saleRecord(n))}});
+    return soap::writeRequest(soap::kDefaultNamespace, "getAutoriz",
+        { { "idCliente", soap::XsdType::Base64Binary,
+              protocol::identityArgument(
+                  protocol::IdentityForm::HashPacked, QDate::currentDate()) },
+            { "prmAutor", soap::XsdType::Base64Binary, protocol::getZip(saleRecord(n)) } });
 }
 
 bool prepareDatabase(const QString &path, QString *error)
@@ -79,7 +84,7 @@ bool prepareDatabase(const QString &path, QString *error)
         return false;
     QSqlQuery q(store.db());
     return q.exec("UPDATE KV_CARTAO SET LIMIT_CARTA = 100000000000 WHERE NUMER_CARTA = '"
-                  + server::demoFacts().card.number + "'");
+        + server::demoFacts().card.number + "'");
 }
 
 double rawInsertRate(const QString &path, int rows)
@@ -93,14 +98,18 @@ double rawInsertRate(const QString &path, int rows)
     for (int n = 0; n < rows; ++n) {
         QSqlQuery q(db);
         q.exec("BEGIN IMMEDIATE");
-        q.prepare("INSERT INTO KV_VENDA (AUTOR_VENDA, FORNE_VENDA, CARTA_VENDA, CNPJ_INSTI, CPF_FUNCI, DATA_VENDA, "
-                  "VENCI_VENDA, HORA_VENDA, VALOR_VENDA, PARCE_VENDA, SITUA_VENDA, COMD5_VENDA, FUNCI_VENDA, "
-                  "TIPO_VENDA, DTEST_VENDA) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, 1, 'A', '1', '0', '0', ?)");
+        q.prepare("INSERT INTO KV_VENDA (AUTOR_VENDA, FORNE_VENDA, CARTA_VENDA, CNPJ_INSTI, "
+                  "CPF_FUNCI, DATA_VENDA, "
+                  "VENCI_VENDA, HORA_VENDA, VALOR_VENDA, PARCE_VENDA, SITUA_VENDA, COMD5_VENDA, "
+                  "FUNCI_VENDA, "
+                  "TIPO_VENDA, DTEST_VENDA) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, 1, 'A', '1', '0', "
+                  "'0', ?)");
         const QString day = QDate::currentDate().toString("yyyy-MM-dd");
-        for (const QVariant &v : QVariantList{QString::number(900000000 + n).rightJustified(12, '0'),
-                                              server::demoFacts().merchantCnpj, server::demoFacts().card.number,
-                                              server::demoFacts().payrollCnpj, "31855421700", day, day, "10:00:00",
-                                              qint64(100 + n), day})
+        for (const QVariant &v :
+            QVariantList { QString::number(900000000 + n).rightJustified(12, '0'),
+                server::demoFacts().merchantCnpj, server::demoFacts().card.number,
+                server::demoFacts().payrollCnpj, "31855421700", day, day, "10:00:00",
+                qint64(100 + n), day })
             q.addBindValue(v);
         q.exec();
         QSqlQuery u(db);
@@ -143,29 +152,30 @@ int main(int argc, char **argv)
     int done = 0, authorized = 0;
     QList<QNetworkAccessManager *> nams;
     QElapsedTimer t;
-    std::function<void(QNetworkAccessManager *, int, int)> send = [&](QNetworkAccessManager *nam, int conn, int i) {
-        QNetworkRequest req(url);
-        req.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray(soap::kContentType));
-        req.setRawHeader("SOAPAction", "\"http://tempuri.org/getAutoriz\"");
-        QNetworkReply *reply = nam->post(req, bodies[conn * kPerConnection + i]);
-        QObject::connect(reply, &QNetworkReply::finished, [&, nam, conn, i, reply] {
-            const auto r = soap::readResponse(reply->readAll(), soap::kDefaultNamespace, "getAutoriz",
-                                              soap::XsdType::Base64Binary);
-            reply->deleteLater();
-            if (r.ok()) {
-                protocol::TblTemp rows;
-                const auto text = protocol::getUnzip(r.value.toByteArray());
-                if (text && protocol::setTblTempXMLSt(*text, rows) && !rows.isEmpty()
-                    && protocol::vlrRegByName(rows.first(), "AUTOR_VENDA").toLongLong() > 0)
-                    ++authorized;
-            }
-            ++done;
-            if (i + 1 < kPerConnection)
-                send(nam, conn, i + 1);
-            else if (done == kConnections * kPerConnection)
-                app.quit();
-        });
-    };
+    std::function<void(QNetworkAccessManager *, int, int)> send
+        = [&](QNetworkAccessManager *nam, int conn, int i) {
+              QNetworkRequest req(url);
+              req.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray(soap::kContentType));
+              req.setRawHeader("SOAPAction", "\"http://tempuri.org/getAutoriz\"");
+              QNetworkReply *reply = nam->post(req, bodies[conn * kPerConnection + i]);
+              QObject::connect(reply, &QNetworkReply::finished, [&, nam, conn, i, reply] {
+                  const auto r = soap::readResponse(reply->readAll(), soap::kDefaultNamespace,
+                      "getAutoriz", soap::XsdType::Base64Binary);
+                  reply->deleteLater();
+                  if (r.ok()) {
+                      protocol::TblTemp rows;
+                      const auto text = protocol::getUnzip(r.value.toByteArray());
+                      if (text && protocol::setTblTempXMLSt(*text, rows) && !rows.isEmpty()
+                          && protocol::vlrRegByName(rows.first(), "AUTOR_VENDA").toLongLong() > 0)
+                          ++authorized;
+                  }
+                  ++done;
+                  if (i + 1 < kPerConnection)
+                      send(nam, conn, i + 1);
+                  else if (done == kConnections * kPerConnection)
+                      app.quit();
+              });
+          };
     t.start();
     for (int c = 0; c < kConnections; ++c) {
         nams << new QNetworkAccessManager(&app);
@@ -179,9 +189,11 @@ int main(int argc, char **argv)
     const int total = kConnections * kPerConnection;
     const double rate = total / seconds;
     const double raw = rawInsertRate(dir.filePath("raw.db"), total);
-    std::printf("server_authorizations: %d of %d sales authorized over %d loopback connections in %.2f s = %.0f "
-                "authorizations/s; plain SQLite insert of the same rows (one transaction each) %.0f rows/s; "
+    std::printf("server_authorizations: %d of %d sales authorized over %d loopback connections in "
+                "%.2f s = %.0f "
+                "authorizations/s; plain SQLite insert of the same rows (one transaction each) "
+                "%.0f rows/s; "
                 "server at %.0f%% of plain inserts\n",
-                authorized, total, kConnections, seconds, rate, raw, raw > 0 ? 100.0 * rate / raw : 0.0);
+        authorized, total, kConnections, seconds, rate, raw, raw > 0 ? 100.0 * rate / raw : 0.0);
     return authorized == total ? 0 : 1;
 }

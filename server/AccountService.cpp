@@ -32,11 +32,13 @@ QString AccountService::validateUser(const QString &requestRecordList)
     if (login.isEmpty())
         return errorReply(QStringLiteral("USUARIO NAO INFORMADO"));
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT SENHA_USUAR, EMPRE_USUAR FROM KV_USUARIO WHERE upper(LOGIN_USUAR) = upper(?)"));
+    q.prepare(QStringLiteral(
+        "SELECT SENHA_USUAR, EMPRE_USUAR FROM KV_USUARIO WHERE upper(LOGIN_USUAR) = upper(?)"));
     q.addBindValue(login);
     if (!q.exec() || !q.next())
         return errorReply(QStringLiteral("USUARIO INEXISTENTE"));
-    if (protocol::getMD5(password).compare(q.value(0).toString().trimmed(), Qt::CaseInsensitive) != 0)
+    if (protocol::getMD5(password).compare(q.value(0).toString().trimmed(), Qt::CaseInsensitive)
+        != 0)
         return errorReply(QStringLiteral("SENHA DO USUARIO INVALIDA"));
     const QString owner = q.value(1).toString().trimmed();
     if (owner != company && owner != m_operatorCnpj)
@@ -47,8 +49,9 @@ QString AccountService::validateUser(const QString &requestRecordList)
 int AccountService::lastRegistration(const QString &cnpj)
 {
     QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT max(CAST(MATRI_FUNCI AS INTEGER)) FROM KV_FUNCIONARIO "
-                             "WHERE CNPJ_INSTI = ? AND MATRI_FUNCI <> '' AND MATRI_FUNCI NOT GLOB '*[^0-9]*'"));
+    q.prepare(QStringLiteral(
+        "SELECT max(CAST(MATRI_FUNCI AS INTEGER)) FROM KV_FUNCIONARIO "
+        "WHERE CNPJ_INSTI = ? AND MATRI_FUNCI <> '' AND MATRI_FUNCI NOT GLOB '*[^0-9]*'"));
     q.addBindValue(digitsOf(cnpj));
     if (!q.exec() || !q.next())
         return 0;

@@ -8,7 +8,8 @@ namespace zx::server {
 class AccountService {
 public:
     AccountService(QSqlDatabase db, QString operatorCnpj)
-        : m_db(std::move(db)), m_operatorCnpj(std::move(operatorCnpj))
+        : m_db(std::move(db))
+        , m_operatorCnpj(std::move(operatorCnpj))
     {
     }
 

@@ -14,7 +14,11 @@ using Clock = std::function<QDateTime()>;
 
 class CardService {
 public:
-    CardService(QSqlDatabase db, Clock clock) : m_db(std::move(db)), m_clock(std::move(clock)) {}
+    CardService(QSqlDatabase db, Clock clock)
+        : m_db(std::move(db))
+        , m_clock(std::move(clock))
+    {
+    }
 
     // getAutoriz. A sale is authorized when the card exists and is active, its
     // institution and the merchant are active, the password matches (a holder without

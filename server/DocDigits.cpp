@@ -17,8 +17,8 @@ int mod11Digit(const QString &digits, const int *weights)
 
 QString cpfWithDigits(const QString &base9)
 {
-    static const int w1[] = {10, 9, 8, 7, 6, 5, 4, 3, 2};
-    static const int w2[] = {11, 10, 9, 8, 7, 6, 5, 4, 3, 2};
+    static const int w1[] = { 10, 9, 8, 7, 6, 5, 4, 3, 2 };
+    static const int w2[] = { 11, 10, 9, 8, 7, 6, 5, 4, 3, 2 };
     QString s = base9;
     s += QString::number(mod11Digit(s, w1));
     s += QString::number(mod11Digit(s, w2));
@@ -27,8 +27,8 @@ QString cpfWithDigits(const QString &base9)
 
 QString cnpjWithDigits(const QString &base12)
 {
-    static const int w1[] = {5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2};
-    static const int w2[] = {6, 5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2};
+    static const int w1[] = { 5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2 };
+    static const int w2[] = { 6, 5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2 };
     QString s = base12;
     s += QString::number(mod11Digit(s, w1));
     s += QString::number(mod11Digit(s, w2));

@@ -11,10 +11,10 @@
 namespace zx::server {
 
 enum class ColKind {
-    Text,     // identifiers, codes, names: stored as written
-    Int,      // whole numbers and keys
-    Money,    // amounts: stored as whole cents, given back as "1.234,56"
-    Date,     // stored "yyyy-MM-dd", given back "dd/mm/yyyy"
+    Text, // identifiers, codes, names: stored as written
+    Int, // whole numbers and keys
+    Money, // amounts: stored as whole cents, given back as "1.234,56"
+    Date, // stored "yyyy-MM-dd", given back "dd/mm/yyyy"
     DateTime, // stored "yyyy-MM-dd hh:mm:ss", given back "dd/mm/yyyy hh:mm:ss"
 };
 

@@ -13,7 +13,8 @@ QAtomicInt g_connections;
 }
 
 ServerStore::ServerStore(QString path)
-    : m_path(std::move(path)), m_connection(QStringLiteral("zxserver-%1").arg(g_connections.fetchAndAddRelaxed(1)))
+    : m_path(std::move(path))
+    , m_connection(QStringLiteral("zxserver-%1").arg(g_connections.fetchAndAddRelaxed(1)))
 {
 }
 
@@ -38,8 +39,8 @@ bool ServerStore::open(QString *error)
         return false;
     }
     QSqlQuery q(d);
-    QStringList statements = {QStringLiteral("PRAGMA journal_mode=WAL"),
-                              QStringLiteral("PRAGMA synchronous=NORMAL")};
+    QStringList statements = { QStringLiteral("PRAGMA journal_mode=WAL"),
+        QStringLiteral("PRAGMA synchronous=NORMAL") };
     statements += ServerSchema::ddl();
     for (const auto &s : statements) {
         if (!q.exec(s)) {
@@ -54,7 +55,8 @@ bool ServerStore::open(QString *error)
 bool ServerStore::isEmpty() const
 {
     QSqlQuery q(db());
-    return q.exec(QStringLiteral("SELECT count(*) FROM KV_PESSOA")) && q.next() && q.value(0).toLongLong() == 0;
+    return q.exec(QStringLiteral("SELECT count(*) FROM KV_PESSOA")) && q.next()
+        && q.value(0).toLongLong() == 0;
 }
 
 } // namespace zx::server

@@ -18,7 +18,7 @@ using soap::XsdType;
 struct Call {
     const OperationSpec *spec = nullptr;
     QHash<QString, QVariant> values; // decoded parameters
-    QHash<QString, QString> texts;   // unpacked byte arrays and strings, as text
+    QHash<QString, QString> texts; // unpacked byte arrays and strings, as text
     bool identityOk = true;
 
     QString text(const char *name) const { return texts.value(QLatin1String(name)); }
@@ -45,7 +45,8 @@ SoapFault serverFault(const QString &why)
     return f;
 }
 
-const QString kIdentityRefused = QStringLiteral("IDENTIFICACAO DO CLIENTE INVALIDA. VERIFIQUE A DATA DO COMPUTADOR");
+const QString kIdentityRefused
+    = QStringLiteral("IDENTIFICACAO DO CLIENTE INVALIDA. VERIFIQUE A DATA DO COMPUTADOR");
 
 std::optional<protocol::TRegist> firstRow(const QString &text)
 {
@@ -69,22 +70,25 @@ const OperationSpec *findOperation(const QString &service, const QString &op, QS
 } // namespace
 
 ServiceDispatcher::ServiceDispatcher(QSqlDatabase db, ServerOptions options, Clock clock)
-    : m_options(std::move(options)), m_clock(std::move(clock)), m_sql(db), m_cards(db, m_clock),
-      m_accounts(db, m_options.operatorCnpj)
+    : m_options(std::move(options))
+    , m_clock(std::move(clock))
+    , m_sql(db)
+    , m_cards(db, m_clock)
+    , m_accounts(db, m_options.operatorCnpj)
 {
 }
 
 bool ServiceDispatcher::served(const QString &service, const QString &operation)
 {
-    static const QSet<QString> ops = {"kv1.getResp",      "kv1.getResCart",      "kv1.getAutoriz",
-                                      "kv1.CancAutoriz",  "kv1_F.getResp",       "kv1_F.getResCart",
-                                      "kv1_F.getAutoriz", "kv1_F.CancAutoriz",   "kv3.getDSXML2",
-                                      "kv3.execSQL2",     "kv3.execTrans",       "kv3.getDatHor",
-                                      "kv3.getUserOk",    "servico.getUltMatr"};
+    static const QSet<QString> ops = { "kv1.getResp", "kv1.getResCart", "kv1.getAutoriz",
+        "kv1.CancAutoriz", "kv1_F.getResp", "kv1_F.getResCart", "kv1_F.getAutoriz",
+        "kv1_F.CancAutoriz", "kv3.getDSXML2", "kv3.execSQL2", "kv3.execTrans", "kv3.getDatHor",
+        "kv3.getUserOk", "servico.getUltMatr" };
     return ops.contains(service + u'.' + operation);
 }
 
-SoapOutcome ServiceDispatcher::call(const QString &service, const QByteArray &envelope, const QString &soapAction)
+SoapOutcome ServiceDispatcher::call(
+    const QString &service, const QByteArray &envelope, const QString &soapAction)
 {
     SoapOutcome out;
     auto fault = [&](const SoapFault &f) {
@@ -103,15 +107,18 @@ SoapOutcome ServiceDispatcher::call(const QString &service, const QByteArray &en
     if (req->ns != m_options.ns)
         return fault(clientFault(QStringLiteral("Namespace desconhecido: ") + req->ns));
     if (!spec)
-        return fault(clientFault(QStringLiteral("Operação desconhecida neste serviço: ") + req->operation));
+        return fault(
+            clientFault(QStringLiteral("Operação desconhecida neste serviço: ") + req->operation));
     QString action = soapAction.trimmed();
     if (action.size() >= 2 && action.startsWith(u'"') && action.endsWith(u'"'))
         action = action.mid(1, action.size() - 2);
     if (!action.isEmpty() && action != soap::soapAction(m_options.ns, spec->name))
-        return fault(clientFault(QStringLiteral("SOAPAction não corresponde à operação: ") + action));
+        return fault(
+            clientFault(QStringLiteral("SOAPAction não corresponde à operação: ") + action));
     if (!served(serviceName, spec->name))
-        return fault(serverFault(QStringLiteral("Operação declarada mas não atendida por este servidor: ")
-                                 + serviceName + u'.' + spec->name));
+        return fault(
+            serverFault(QStringLiteral("Operação declarada mas não atendida por este servidor: ")
+                + serviceName + u'.' + spec->name));
 
     Call call;
     call.spec = spec;
@@ -124,7 +131,8 @@ SoapOutcome ServiceDispatcher::call(const QString &service, const QByteArray &en
         if (!part->nil) {
             const auto decoded = soap::decodeValue(p.type, part->text, &err);
             if (!decoded)
-                return fault(clientFault(QStringLiteral("Parâmetro %1 inválido: %2").arg(p.name, err)));
+                return fault(
+                    clientFault(QStringLiteral("Parâmetro %1 inválido: %2").arg(p.name, err)));
             v = *decoded;
         }
         call.values.insert(p.name, v);
@@ -134,7 +142,8 @@ SoapOutcome ServiceDispatcher::call(const QString &service, const QByteArray &en
         if (p.type == XsdType::Base64Binary && spec->packs()) {
             const auto text = protocol::getUnzip(v.toByteArray(), &err, m_options.maxInflateBytes);
             if (!text)
-                return fault(clientFault(QStringLiteral("Pacote inválido em %1: %2").arg(p.name, err)));
+                return fault(
+                    clientFault(QStringLiteral("Pacote inválido em %1: %2").arg(p.name, err)));
             call.texts.insert(p.name, *text);
         } else if (p.type == XsdType::String) {
             call.texts.insert(p.name, v.toString());
@@ -144,8 +153,9 @@ SoapOutcome ServiceDispatcher::call(const QString &service, const QByteArray &en
         const QVariant id = call.values.value(spec->params.first().name);
         const QDate today = m_clock().date();
         call.identityOk = false;
-        for (int d : {0, -1, 1})
-            call.identityOk = call.identityOk || protocol::identityMatches(spec->identity, id, today.addDays(d));
+        for (int d : { 0, -1, 1 })
+            call.identityOk = call.identityOk
+                || protocol::identityMatches(spec->identity, id, today.addDays(d));
     }
 
     Result r;
@@ -153,9 +163,10 @@ SoapOutcome ServiceDispatcher::call(const QString &service, const QByteArray &en
     const bool cardOp = serviceName == u"kv1" || serviceName == u"kv1_F";
     if (spec->name == u"getResp") {
         r.value = QString(QStringLiteral("CONEXAO OK: servidor ZENTrix respondendo em ")
-                          + m_clock().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")));
+            + m_clock().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")));
     } else if (cardOp) {
-        const QString param = spec->name == u"getResCart" ? QStringLiteral("prmSaldo") : QStringLiteral("prmAutor");
+        const QString param
+            = spec->name == u"getResCart" ? QStringLiteral("prmSaldo") : QStringLiteral("prmAutor");
         const auto row = firstRow(call.texts.value(param));
         QString refusal;
         if (!call.identityOk)
@@ -165,11 +176,12 @@ SoapOutcome ServiceDispatcher::call(const QString &service, const QByteArray &en
         if (!refusal.isEmpty()) {
             r.detail = QStringLiteral("refused: ") + refusal;
             if (spec->name == u"getAutoriz")
-                r.value = recordReply({{"MENSA_RETOR", refusal}, {"AUTOR_VENDA", "0"}});
+                r.value = recordReply({ { "MENSA_RETOR", refusal }, { "AUTOR_VENDA", "0" } });
             else if (spec->name == u"getResCart")
-                r.value = recordReply({{"SITUA_CARTA", ""}, {"LIMIT_FUNCI", refusal}, {"MENSA_RETOR", refusal}});
+                r.value = recordReply({ { "SITUA_CARTA", "" }, { "LIMIT_FUNCI", refusal },
+                    { "MENSA_RETOR", refusal } });
             else
-                r.value = recordReply({{"MENSA_RETOR", refusal}, {"AUTOR_VENDA", ""}});
+                r.value = recordReply({ { "MENSA_RETOR", refusal }, { "AUTOR_VENDA", "" } });
         } else if (spec->name == u"getAutoriz") {
             r.value = m_cards.authorize(*row, serviceName == u"kv1_F");
         } else if (spec->name == u"CancAutoriz") {
@@ -189,14 +201,16 @@ SoapOutcome ServiceDispatcher::call(const QString &service, const QByteArray &en
         if (!r.value.toBool())
             r.detail = QStringLiteral("false: ") + why;
     } else if (op == u"kv3.execTrans") {
-        r.value = call.identityOk ? m_sql.execTrans(call.text("dadXML")) : errorReply(kIdentityRefused);
+        r.value
+            = call.identityOk ? m_sql.execTrans(call.text("dadXML")) : errorReply(kIdentityRefused);
     } else if (op == u"kv3.getDatHor") {
         const QDateTime now = m_clock();
-        r.value = recordReply({{"VERSAO", m_options.version},
-                               {"DATA", now.toString(QStringLiteral("dd/MM/yyyy"))},
-                               {"HORA", now.toString(QStringLiteral("HH:mm:ss"))}});
+        r.value = recordReply({ { "VERSAO", m_options.version },
+            { "DATA", now.toString(QStringLiteral("dd/MM/yyyy")) },
+            { "HORA", now.toString(QStringLiteral("HH:mm:ss")) } });
     } else if (op == u"kv3.getUserOk") {
-        r.value = call.identityOk ? m_accounts.validateUser(call.text("prmAlt")) : errorReply(kIdentityRefused);
+        r.value = call.identityOk ? m_accounts.validateUser(call.text("prmAlt"))
+                                  : errorReply(kIdentityRefused);
     } else if (op == u"servico.getUltMatr") {
         if (!call.identityOk)
             return fault(clientFault(kIdentityRefused));
@@ -204,7 +218,8 @@ SoapOutcome ServiceDispatcher::call(const QString &service, const QByteArray &en
     } else {
         return fault(serverFault(QStringLiteral("Operação não atendida: ") + op));
     }
-    if (r.detail == u"ok" && r.value.typeId() == QMetaType::QString && r.value.toString().startsWith(u"ERRO ENCONTRADO"))
+    if (r.detail == u"ok" && r.value.typeId() == QMetaType::QString
+        && r.value.toString().startsWith(u"ERRO ENCONTRADO"))
         r.detail = r.value.toString();
     if (!call.identityOk && r.detail == u"ok")
         r.detail = QStringLiteral("refused: ") + kIdentityRefused;

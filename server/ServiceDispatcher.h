@@ -13,12 +13,12 @@
 namespace zx::server {
 
 struct ServerOptions {
-    QString basePath = QStringLiteral("/");        // services at basePath + name + ".asmx"
-    QString version;                               // VERSAO of getDatHor
+    QString basePath = QStringLiteral("/"); // services at basePath + name + ".asmx"
+    QString version; // VERSAO of getDatHor
     QString ns = QStringLiteral("http://tempuri.org/");
-    qint64 maxRequestBytes = 8 * 1024 * 1024;      // headers and body of one request
-    qsizetype maxInflateBytes = 16 * 1024 * 1024;  // one unpacked parameter
-    int idleTimeoutMs = 120000;                    // a connection that says nothing is closed
+    qint64 maxRequestBytes = 8 * 1024 * 1024; // headers and body of one request
+    qsizetype maxInflateBytes = 16 * 1024 * 1024; // one unpacked parameter
+    int idleTimeoutMs = 120000; // a connection that says nothing is closed
     int maxConnections = 256;
     QString operatorCnpj; // the network's own company: its web users act for any company
 };
@@ -27,7 +27,7 @@ struct SoapOutcome {
     QByteArray body;
     int httpStatus = 200;
     QString operation; // "kv1.getAutoriz" when known
-    QString detail;    // for the log line: "ok", or why it was refused
+    QString detail; // for the log line: "ok", or why it was refused
 };
 
 class ServiceDispatcher {

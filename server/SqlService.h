@@ -11,7 +11,10 @@ public:
     static constexpr int kMaxRows = 50000;
     static constexpr qsizetype kMaxReplyChars = 32 * 1024 * 1024;
 
-    explicit SqlService(QSqlDatabase db) : m_db(std::move(db)) {}
+    explicit SqlService(QSqlDatabase db)
+        : m_db(std::move(db))
+    {
+    }
 
     // A select: its rows as a record list (one field per result column, values in
     // clear, no "<" or ">" inside a value), or errorReply() when refused or failed.

@@ -19,48 +19,50 @@ struct Tok {
     bool bound = false;
     QVariant bind;
     bool castStart = false; // colref compared numerically: "CAST(" before this token
-    bool castEnd = false;   // ... " AS INTEGER)" after this one
-    int depth = 0;          // parenthesis depth
+    bool castEnd = false; // ... " AS INTEGER)" after this one
+    int depth = 0; // parenthesis depth
 
     QString lower() const { return text.toLower(); }
-    bool is(const char *word) const { return type == Ident && text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0; }
+    bool is(const char *word) const
+    {
+        return type == Ident && text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+    }
     bool isPunct(const char *p) const { return type == Punct && text == QLatin1String(p); }
     bool isValue() const { return type == Marker || type == String || type == Number; }
 };
 
 const QSet<QString> &keywords()
 {
-    static const QSet<QString> k = {
-        "select", "from",   "where", "join",   "left",    "right",  "inner", "outer",   "cross",
-        "on",     "and",    "or",    "not",    "group",   "order",  "by",    "having",  "limit",
-        "offset", "as",     "set",   "values", "into",    "union",  "all",   "distinct", "is",
-        "null",   "like",   "in",    "between", "exists", "case",   "when",  "then",    "else",
-        "end",    "asc",    "desc",  "using",  "natural", "update", "insert", "glob",   "escape",
-        "collate", "except", "intersect", "default", "full"};
+    static const QSet<QString> k = { "select", "from", "where", "join", "left", "right", "inner",
+        "outer", "cross", "on", "and", "or", "not", "group", "order", "by", "having", "limit",
+        "offset", "as", "set", "values", "into", "union", "all", "distinct", "is", "null", "like",
+        "in", "between", "exists", "case", "when", "then", "else", "end", "asc", "desc", "using",
+        "natural", "update", "insert", "glob", "escape", "collate", "except", "intersect",
+        "default", "full" };
     return k;
 }
 
 const QSet<QString> &forbiddenWords()
 {
-    static const QSet<QString> k = {"attach", "detach",  "pragma",   "drop",    "delete",
-                                    "create", "alter",   "vacuum",   "reindex", "analyze",
-                                    "savepoint", "release", "rollback", "commit", "begin",
-                                    "transaction", "with", "returning", "indexed", "temp",
-                                    "temporary", "trigger", "view"};
+    static const QSet<QString> k
+        = { "attach", "detach", "pragma", "drop", "delete", "create", "alter", "vacuum", "reindex",
+              "analyze", "savepoint", "release", "rollback", "commit", "begin", "transaction",
+              "with", "returning", "indexed", "temp", "temporary", "trigger", "view" };
     return k;
 }
 
 const QSet<QString> &allowedFunctions()
 {
-    static const QSet<QString> k = {"count", "sum",   "min",    "max",   "avg",     "total",
-                                    "coalesce", "ifnull", "nullif", "upper", "lower", "trim",
-                                    "ltrim", "rtrim", "substr", "substring", "length", "abs",
-                                    "round", "cast", "instr", "replace", "date", "strftime",
-                                    "iif"};
+    static const QSet<QString> k = { "count", "sum", "min", "max", "avg", "total", "coalesce",
+        "ifnull", "nullif", "upper", "lower", "trim", "ltrim", "rtrim", "substr", "substring",
+        "length", "abs", "round", "cast", "instr", "replace", "date", "strftime", "iif" };
     return k;
 }
 
-bool isKeyword(const Tok &t) { return t.type == Tok::Ident && keywords().contains(t.lower()); }
+bool isKeyword(const Tok &t)
+{
+    return t.type == Tok::Ident && keywords().contains(t.lower());
+}
 
 struct Lexed {
     QList<Tok> toks;
@@ -98,7 +100,8 @@ Lexed tokenize(const QString &s)
             i = close + 1;
         } else if ((c.isLetter() && c.unicode() < 128) || c == u'_') {
             qsizetype j = i + 1;
-            while (j < n && ((s.at(j).isLetterOrNumber() && s.at(j).unicode() < 128) || s.at(j) == u'_'))
+            while (j < n
+                && ((s.at(j).isLetterOrNumber() && s.at(j).unicode() < 128) || s.at(j) == u'_'))
                 ++j;
             t.type = Tok::Ident;
             t.text = s.mid(i, j - i);
@@ -140,7 +143,7 @@ Lexed tokenize(const QString &s)
             t.text = v;
             i = j;
         } else {
-            static const char *const two[] = {"<>", "<=", ">=", "!=", "==", "||"};
+            static const char *const two[] = { "<>", "<=", ">=", "!=", "==", "||" };
             t.type = Tok::Punct;
             const QString pair = s.mid(i, 2);
             if (pair == QLatin1String("--") || pair == QLatin1String("/*"))
@@ -209,7 +212,10 @@ std::optional<qint64> centsOfSqlNumber(const QString &num)
 
 class Translator {
 public:
-    explicit Translator(QList<Tok> toks) : t(std::move(toks)) {}
+    explicit Translator(QList<Tok> toks)
+        : t(std::move(toks))
+    {
+    }
 
     SqlTranslation run();
 
@@ -217,7 +223,7 @@ private:
     QList<Tok> t;
     SqlStatement st;
     QHash<QString, const TableDef *> aliases; // alias or table name (lower) -> table
-    QList<const TableDef *> topTables;        // tables of the outer FROM, in order
+    QList<const TableDef *> topTables; // tables of the outer FROM, in order
     QString error;
 
     bool fail(const QString &e)
@@ -249,11 +255,12 @@ bool Translator::checkWords()
     if (t.isEmpty())
         return fail(QStringLiteral("Comando SQL vazio"));
     const QString verb = t.first().lower();
-    if (t.first().type != Tok::Ident || (verb != u"select" && verb != u"insert" && verb != u"update"))
+    if (t.first().type != Tok::Ident
+        || (verb != u"select" && verb != u"insert" && verb != u"update"))
         return fail(QStringLiteral("Somente select, insert e update são aceitos"));
     st.verb = verb == u"select" ? SqlStatement::Verb::Select
-              : verb == u"insert" ? SqlStatement::Verb::Insert
-                                  : SqlStatement::Verb::Update;
+        : verb == u"insert"     ? SqlStatement::Verb::Insert
+                                : SqlStatement::Verb::Update;
     for (const auto &k : t) {
         if (k.type == Tok::Ident && forbiddenWords().contains(k.lower()))
             return fail(QStringLiteral("Palavra não permitida no SQL: %1").arg(k.text));
@@ -279,7 +286,8 @@ bool Translator::readTableRef(qsizetype &j, bool allowList)
             if (t[j].type != Tok::Ident || isKeyword(t[j]))
                 return fail(QStringLiteral("Tabela esperada no SQL"));
             if (at(j + 1) && t[j + 1].isPunct("."))
-                return fail(QStringLiteral("Tabela não permitida: %1").arg(t[j].text + u'.' + t.value(j + 2).text));
+                return fail(QStringLiteral("Tabela não permitida: %1")
+                                .arg(t[j].text + u'.' + t.value(j + 2).text));
             const TableDef *def = ServerSchema::table(t[j].text);
             if (!def)
                 return fail(QStringLiteral("Tabela não permitida: %1").arg(t[j].text));
@@ -327,7 +335,7 @@ void Translator::stripUpdateAlias()
 {
     if (st.verb != SqlStatement::Verb::Update || t.size() < 3)
         return;
-    QSet<QString> names{t[1].lower()};
+    QSet<QString> names { t[1].lower() };
     if (t[2].type == Tok::Ident && !t[2].is("set")) {
         if (t[2].is("as") && at(3)) {
             names.insert(t[3].lower());
@@ -338,8 +346,8 @@ void Translator::stripUpdateAlias()
         }
     }
     for (qsizetype i = 0; i + 2 < t.size(); ++i) {
-        if (t[i].type == Tok::Ident && t[i].depth == 0 && names.contains(t[i].lower()) && t[i + 1].isPunct(".")
-            && t[i + 2].type == Tok::Ident && i > 1) {
+        if (t[i].type == Tok::Ident && t[i].depth == 0 && names.contains(t[i].lower())
+            && t[i + 1].isPunct(".") && t[i + 2].type == Tok::Ident && i > 1) {
             t.remove(i, 2);
         }
     }
@@ -403,7 +411,8 @@ bool Translator::bindForColumn(Tok &v, const QString &column)
     const auto kind = ServerSchema::kindOf(column);
     if (!kind)
         return false; // an unknown column: a marker still binds as text when emitted
-    const bool converted = *kind == ColKind::Money || *kind == ColKind::Date || *kind == ColKind::DateTime;
+    const bool converted
+        = *kind == ColKind::Money || *kind == ColKind::Date || *kind == ColKind::DateTime;
     if (v.type == Tok::Marker || (v.type == Tok::String && converted)) {
         v.bound = true;
         v.bind = storedValue(*kind, v.text);
@@ -419,7 +428,8 @@ bool Translator::bindForColumn(Tok &v, const QString &column)
 void Translator::convert(qsizetype slot, qsizetype nameIdx, qsizetype colStart, bool assignment)
 {
     Tok &v = t[slot];
-    if (bindForColumn(v, t[nameIdx].text) || v.type != Tok::Number || assignment || v.text.contains(u'.'))
+    if (bindForColumn(v, t[nameIdx].text) || v.type != Tok::Number || assignment
+        || v.text.contains(u'.'))
         return;
     if (ServerSchema::kindOf(t[nameIdx].text) == ColKind::Text) {
         // The stations compare some text identifiers with bare numbers (a CNPJ, a slip
@@ -431,12 +441,13 @@ void Translator::convert(qsizetype slot, qsizetype nameIdx, qsizetype colStart, 
 
 void Translator::attribute()
 {
-    static const QSet<QString> cmp = {"=", "==", "<>", "!=", "<", ">", "<=", ">="};
+    static const QSet<QString> cmp = { "=", "==", "<>", "!=", "<", ">", "<=", ">=" };
     for (qsizetype k = 0; k < t.size(); ++k) {
         const Tok &op = t[k];
         const bool isCmp = (op.type == Tok::Punct && cmp.contains(op.text)) || op.is("like");
         if (isCmp) {
-            const qsizetype leftEnd = (op.is("like") && at(k - 1) && t[k - 1].is("not")) ? k - 2 : k - 1;
+            const qsizetype leftEnd
+                = (op.is("like") && at(k - 1) && t[k - 1].is("not")) ? k - 2 : k - 1;
             qsizetype start = -1;
             const qsizetype name = colrefEndingAt(leftEnd, &start);
             if (name >= 0 && at(k + 1) && t[k + 1].isValue()) {
@@ -503,7 +514,8 @@ void Translator::attributeInsert()
         int col = 0;
         qsizetype itemStart = j + 1;
         for (++j; at(j); ++j) {
-            const bool endItem = (t[j].isPunct(",") && t[j].depth == d + 1) || (t[j].isPunct(")") && t[j].depth == d);
+            const bool endItem = (t[j].isPunct(",") && t[j].depth == d + 1)
+                || (t[j].isPunct(")") && t[j].depth == d);
             if (!endItem)
                 continue;
             if (j - itemStart == 1 && t[itemStart].isValue() && col < cols.size())
@@ -554,7 +566,8 @@ void Translator::readOutputKinds()
                 tableKinds(def);
             continue;
         }
-        if (item.size() == 3 && item[0].type == Tok::Ident && item[1].isPunct(".") && item[2].isPunct("*")) {
+        if (item.size() == 3 && item[0].type == Tok::Ident && item[1].isPunct(".")
+            && item[2].isPunct("*")) {
             const TableDef *def = aliases.value(item[0].lower());
             if (!def)
                 return;
@@ -565,14 +578,15 @@ void Translator::readOutputKinds()
         if (item.size() >= 3 && item[item.size() - 2].is("as"))
             item.resize(item.size() - 2);
         else if (item.size() >= 2 && item.last().type == Tok::Ident && !isKeyword(item.last())
-                 && !item[item.size() - 2].isPunct("."))
+            && !item[item.size() - 2].isPunct("."))
             item.removeLast();
         std::optional<ColKind> k;
         if (item.size() == 1 && item[0].type == Tok::Ident)
             k = ServerSchema::kindOf(item[0].text);
         else if (item.size() == 3 && item[1].isPunct(".") && item[2].type == Tok::Ident)
             k = ServerSchema::kindOf(item[2].text);
-        else if (item.size() >= 4 && item[0].type == Tok::Ident && item[1].isPunct("(") && item.last().isPunct(")")) {
+        else if (item.size() >= 4 && item[0].type == Tok::Ident && item[1].isPunct("(")
+            && item.last().isPunct(")")) {
             const QString f = item[0].lower();
             const QString col = item[item.size() - 2].text;
             if (f == u"count")
@@ -686,8 +700,8 @@ QString clearValue(std::optional<ColKind> kind, const QVariant &stored)
     if (!kind)
         return stored.toString();
     const int type = stored.metaType().id();
-    const bool integral = type == QMetaType::LongLong || type == QMetaType::Int || type == QMetaType::ULongLong
-                          || type == QMetaType::UInt;
+    const bool integral = type == QMetaType::LongLong || type == QMetaType::Int
+        || type == QMetaType::ULongLong || type == QMetaType::UInt;
     switch (*kind) {
     case ColKind::Money:
         if (integral)

@@ -24,7 +24,7 @@ namespace zx::server {
 struct SqlStatement {
     enum class Verb { Select, Insert, Update };
     Verb verb = Verb::Select;
-    QString sql;        // SQLite text with "?" placeholders
+    QString sql; // SQLite text with "?" placeholders
     QVariantList binds; // in placeholder order
     // Select only: the kind of each result column in order, nullopt where it is an
     // expression of no known kind. Empty when the select list could not be followed

@@ -14,9 +14,10 @@ const QString kXsd = QStringLiteral("http://www.w3.org/2001/XMLSchema");
 void element(QXmlStreamWriter &w, const QString &name, soap::XsdType type)
 {
     w.writeStartElement(kXsd, QStringLiteral("element"));
-    const bool value = type == soap::XsdType::Boolean || type == soap::XsdType::Int || type == soap::XsdType::Double
-                       || type == soap::XsdType::DateTime;
-    w.writeAttribute(QStringLiteral("minOccurs"), value ? QStringLiteral("1") : QStringLiteral("0"));
+    const bool value = type == soap::XsdType::Boolean || type == soap::XsdType::Int
+        || type == soap::XsdType::Double || type == soap::XsdType::DateTime;
+    w.writeAttribute(
+        QStringLiteral("minOccurs"), value ? QStringLiteral("1") : QStringLiteral("0"));
     w.writeAttribute(QStringLiteral("maxOccurs"), QStringLiteral("1"));
     w.writeAttribute(QStringLiteral("name"), name);
     w.writeAttribute(QStringLiteral("type"), QStringLiteral("s:") + soap::xsdTypeName(type));
@@ -63,20 +64,21 @@ QByteArray writeWsdl(const QString &serviceName, const QString &ns, const QStrin
         wrapper(w, op.name, op.params);
         QList<protocol::ParamSpec> result;
         if (op.result != soap::XsdType::None)
-            result.append({op.name + QStringLiteral("Result"), op.result});
+            result.append({ op.name + QStringLiteral("Result"), op.result });
         wrapper(w, op.name + QStringLiteral("Response"), result);
     }
     w.writeEndElement(); // schema
     w.writeEndElement(); // types
 
     for (const auto &op : service->operations) {
-        for (const char *dir : {"SoapIn", "SoapOut"}) {
+        for (const char *dir : { "SoapIn", "SoapOut" }) {
             w.writeStartElement(kWsdl, QStringLiteral("message"));
             w.writeAttribute(QStringLiteral("name"), op.name + QLatin1String(dir));
             w.writeStartElement(kWsdl, QStringLiteral("part"));
             w.writeAttribute(QStringLiteral("name"), QStringLiteral("parameters"));
             w.writeAttribute(QStringLiteral("element"),
-                             QStringLiteral("tns:") + op.name + (qstrcmp(dir, "SoapOut") == 0 ? "Response" : ""));
+                QStringLiteral("tns:") + op.name
+                    + (qstrcmp(dir, "SoapOut") == 0 ? "Response" : ""));
             w.writeEndElement();
             w.writeEndElement();
         }
@@ -88,9 +90,11 @@ QByteArray writeWsdl(const QString &serviceName, const QString &ns, const QStrin
         w.writeStartElement(kWsdl, QStringLiteral("operation"));
         w.writeAttribute(QStringLiteral("name"), op.name);
         w.writeEmptyElement(kWsdl, QStringLiteral("input"));
-        w.writeAttribute(QStringLiteral("message"), QStringLiteral("tns:") + op.name + QStringLiteral("SoapIn"));
+        w.writeAttribute(
+            QStringLiteral("message"), QStringLiteral("tns:") + op.name + QStringLiteral("SoapIn"));
         w.writeEmptyElement(kWsdl, QStringLiteral("output"));
-        w.writeAttribute(QStringLiteral("message"), QStringLiteral("tns:") + op.name + QStringLiteral("SoapOut"));
+        w.writeAttribute(QStringLiteral("message"),
+            QStringLiteral("tns:") + op.name + QStringLiteral("SoapOut"));
         w.writeEndElement();
     }
     w.writeEndElement();
@@ -99,14 +103,15 @@ QByteArray writeWsdl(const QString &serviceName, const QString &ns, const QStrin
     w.writeAttribute(QStringLiteral("name"), service->interfaceName);
     w.writeAttribute(QStringLiteral("type"), QStringLiteral("tns:") + service->interfaceName);
     w.writeEmptyElement(kSoap, QStringLiteral("binding"));
-    w.writeAttribute(QStringLiteral("transport"), QStringLiteral("http://schemas.xmlsoap.org/soap/http"));
+    w.writeAttribute(
+        QStringLiteral("transport"), QStringLiteral("http://schemas.xmlsoap.org/soap/http"));
     for (const auto &op : service->operations) {
         w.writeStartElement(kWsdl, QStringLiteral("operation"));
         w.writeAttribute(QStringLiteral("name"), op.name);
         w.writeEmptyElement(kSoap, QStringLiteral("operation"));
         w.writeAttribute(QStringLiteral("soapAction"), soap::soapAction(ns, op.name));
         w.writeAttribute(QStringLiteral("style"), QStringLiteral("document"));
-        for (const char *dir : {"input", "output"}) {
+        for (const char *dir : { "input", "output" }) {
             w.writeStartElement(kWsdl, QLatin1String(dir));
             w.writeEmptyElement(kSoap, QStringLiteral("body"));
             w.writeAttribute(QStringLiteral("use"), QStringLiteral("literal"));

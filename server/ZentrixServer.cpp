@@ -23,7 +23,9 @@ namespace {
 class ConnectionGuard : public QObject {
 public:
     ConnectionGuard(QTcpSocket *socket, qint64 maxBytes, int idleMs)
-        : QObject(socket), m_socket(socket), m_max(maxBytes)
+        : QObject(socket)
+        , m_socket(socket)
+        , m_max(maxBytes)
     {
         m_idle.setSingleShot(true);
         m_idle.setInterval(idleMs);
@@ -35,8 +37,9 @@ public:
             m_pending += m_socket->bytesAvailable();
             m_idle.start();
             if (m_pending > m_max) {
-                std::fprintf(stderr, "zentrix-server: request from %s over %lld bytes: connection closed\n",
-                             qPrintable(m_socket->peerAddress().toString()), static_cast<long long>(m_max));
+                std::fprintf(stderr,
+                    "zentrix-server: request from %s over %lld bytes: connection closed\n",
+                    qPrintable(m_socket->peerAddress().toString()), static_cast<long long>(m_max));
                 m_socket->abort();
             }
         });
@@ -56,7 +59,11 @@ private:
 
 class GuardedTcpServer : public QTcpServer {
 public:
-    GuardedTcpServer(const ServerOptions &o, QObject *parent) : QTcpServer(parent), m_options(o) {}
+    GuardedTcpServer(const ServerOptions &o, QObject *parent)
+        : QTcpServer(parent)
+        , m_options(o)
+    {
+    }
 
 protected:
     void incomingConnection(qintptr fd) override
@@ -94,7 +101,9 @@ QString normalizedBase(QString base)
 } // namespace
 
 ZentrixServer::ZentrixServer(QSqlDatabase db, ServerOptions options, Clock clock, QObject *parent)
-    : QAbstractHttpServer(parent), m_options(std::move(options)), m_clock(std::move(clock))
+    : QAbstractHttpServer(parent)
+    , m_options(std::move(options))
+    , m_clock(std::move(clock))
 {
     m_options.basePath = normalizedBase(m_options.basePath);
     m_dispatcher = std::make_unique<ServiceDispatcher>(db, m_options, m_clock);
@@ -124,7 +133,8 @@ bool ZentrixServer::handleRequest(const QHttpServerRequest &request, QTcpSocket 
     const QString path = request.url().path();
     const auto method = request.method();
     QString service;
-    if (path.startsWith(m_options.basePath) && path.endsWith(QLatin1String(".asmx"), Qt::CaseInsensitive))
+    if (path.startsWith(m_options.basePath)
+        && path.endsWith(QLatin1String(".asmx"), Qt::CaseInsensitive))
         service = path.mid(m_options.basePath.size()).chopped(5);
     const protocol::ServiceSpec *spec = nullptr;
     for (const auto &s : protocol::ServiceCatalog::services())
@@ -132,7 +142,7 @@ bool ZentrixServer::handleRequest(const QHttpServerRequest &request, QTcpSocket 
             spec = &s;
     if (!spec) {
         responder.write(QByteArrayLiteral("Not found\n"), QByteArrayLiteral("text/plain"),
-                        QHttpServerResponder::StatusCode::NotFound);
+            QHttpServerResponder::StatusCode::NotFound);
         log(request, path, 404, timer.elapsed(), QStringLiteral("unknown path"));
         return true;
     }
@@ -144,35 +154,43 @@ bool ZentrixServer::handleRequest(const QHttpServerRequest &request, QTcpSocket 
         if (wsdl) {
             const QString host = QString::fromLatin1(request.value("Host"));
             const QString location = QStringLiteral("http://")
-                                     + (host.isEmpty() ? socket->localAddress().toString() + u':'
-                                                             + QString::number(socket->localPort())
-                                                       : host)
-                                     + m_options.basePath + spec->name + QStringLiteral(".asmx");
-            responder.write(writeWsdl(spec->name, m_options.ns, location), QByteArrayLiteral("text/xml; charset=utf-8"));
-            log(request, spec->name + QStringLiteral("?wsdl"), 200, timer.elapsed(), QStringLiteral("ok"));
+                + (host.isEmpty() ? socket->localAddress().toString() + u':'
+                            + QString::number(socket->localPort())
+                                  : host)
+                + m_options.basePath + spec->name + QStringLiteral(".asmx");
+            responder.write(writeWsdl(spec->name, m_options.ns, location),
+                QByteArrayLiteral("text/xml; charset=utf-8"));
+            log(request, spec->name + QStringLiteral("?wsdl"), 200, timer.elapsed(),
+                QStringLiteral("ok"));
             return true;
         }
-        QString page = spec->name + QStringLiteral(" (") + spec->interfaceName + QStringLiteral(")\n\n");
+        QString page
+            = spec->name + QStringLiteral(" (") + spec->interfaceName + QStringLiteral(")\n\n");
         for (const auto &op : spec->operations)
-            page += op.name + (ServiceDispatcher::served(spec->name, op.name) ? QString() : QStringLiteral("  (não atendida)"))
-                    + u'\n';
-        page += QStringLiteral("\nWSDL: ") + m_options.basePath + spec->name + QStringLiteral(".asmx?wsdl\n");
+            page += op.name
+                + (ServiceDispatcher::served(spec->name, op.name)
+                        ? QString()
+                        : QStringLiteral("  (não atendida)"))
+                + u'\n';
+        page += QStringLiteral("\nWSDL: ") + m_options.basePath + spec->name
+            + QStringLiteral(".asmx?wsdl\n");
         responder.write(page.toUtf8(), QByteArrayLiteral("text/plain; charset=utf-8"));
         log(request, spec->name, 200, timer.elapsed(), QStringLiteral("ok"));
         return true;
     }
     if (method != QHttpServerRequest::Method::Post) {
         responder.write(QByteArrayLiteral("Method not allowed\n"), QByteArrayLiteral("text/plain"),
-                        QHttpServerResponder::StatusCode::MethodNotAllowed);
+            QHttpServerResponder::StatusCode::MethodNotAllowed);
         log(request, spec->name, 405, timer.elapsed(), QStringLiteral("method not allowed"));
         return true;
     }
-    const SoapOutcome out =
-        m_dispatcher->call(spec->name, request.body(), QString::fromLatin1(request.value("SOAPAction")));
+    const SoapOutcome out = m_dispatcher->call(
+        spec->name, request.body(), QString::fromLatin1(request.value("SOAPAction")));
     responder.write(out.body, QByteArray(soap::kContentType),
-                    out.httpStatus == 200 ? QHttpServerResponder::StatusCode::Ok
-                                          : QHttpServerResponder::StatusCode::InternalServerError);
-    log(request, out.operation.isEmpty() ? spec->name : out.operation, out.httpStatus, timer.elapsed(), out.detail);
+        out.httpStatus == 200 ? QHttpServerResponder::StatusCode::Ok
+                              : QHttpServerResponder::StatusCode::InternalServerError);
+    log(request, out.operation.isEmpty() ? spec->name : out.operation, out.httpStatus,
+        timer.elapsed(), out.detail);
     return true;
 }
 
@@ -181,14 +199,14 @@ void ZentrixServer::missingHandler(const QHttpServerRequest &request, QTcpSocket
     makeResponder(request, socket).write(QHttpServerResponder::StatusCode::NotFound);
 }
 
-void ZentrixServer::log(const QHttpServerRequest &request, const QString &what, int status, qint64 ms,
-                        const QString &detail) const
+void ZentrixServer::log(const QHttpServerRequest &request, const QString &what, int status,
+    qint64 ms, const QString &detail) const
 {
     if (!m_logging)
         return;
     const QString line = m_clock().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + u' '
-                         + request.remoteAddress().toString() + u' ' + what + u' ' + QString::number(status) + u' '
-                         + QString::number(ms) + QStringLiteral("ms ") + QString(detail).simplified().left(200);
+        + request.remoteAddress().toString() + u' ' + what + u' ' + QString::number(status) + u' '
+        + QString::number(ms) + QStringLiteral("ms ") + QString(detail).simplified().left(200);
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
 }
 

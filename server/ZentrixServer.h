@@ -30,7 +30,7 @@ protected:
 
 private:
     void log(const QHttpServerRequest &request, const QString &what, int status, qint64 ms,
-             const QString &detail) const;
+        const QString &detail) const;
 
     std::unique_ptr<ServiceDispatcher> m_dispatcher;
     ServerOptions m_options;

@@ -18,7 +18,7 @@
 
 namespace {
 
-int g_signalPipe[2] = {-1, -1};
+int g_signalPipe[2] = { -1, -1 };
 
 void onSignal(int)
 {
@@ -42,14 +42,18 @@ int main(int argc, char **argv)
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral("Zentrix reference network server"));
     p.addHelpOption();
-    p.addOption({QStringLiteral("db"), QStringLiteral("SQLite database file (created when missing)."), QStringLiteral("FILE")});
-    p.addOption({QStringLiteral("listen"), QStringLiteral("Address and port; port 0 picks a free one."),
-                 QStringLiteral("ADDR:PORT"), QStringLiteral("127.0.0.1:0")});
-    p.addOption({QStringLiteral("seed"), QStringLiteral("Fill an empty database with the demo network."), QStringLiteral("demo")});
-    p.addOption({QStringLiteral("version"), QStringLiteral("Program version announced by getDatHor."), QStringLiteral("X")});
-    p.addOption({QStringLiteral("base"), QStringLiteral("Path of the services (default /)."), QStringLiteral("PATH"),
-                 QStringLiteral("/")});
-    p.addOption({QStringLiteral("quiet"), QStringLiteral("No log line per call.")});
+    p.addOption({ QStringLiteral("db"),
+        QStringLiteral("SQLite database file (created when missing)."), QStringLiteral("FILE") });
+    p.addOption(
+        { QStringLiteral("listen"), QStringLiteral("Address and port; port 0 picks a free one."),
+            QStringLiteral("ADDR:PORT"), QStringLiteral("127.0.0.1:0") });
+    p.addOption({ QStringLiteral("seed"),
+        QStringLiteral("Fill an empty database with the demo network."), QStringLiteral("demo") });
+    p.addOption({ QStringLiteral("version"),
+        QStringLiteral("Program version announced by getDatHor."), QStringLiteral("X") });
+    p.addOption({ QStringLiteral("base"), QStringLiteral("Path of the services (default /)."),
+        QStringLiteral("PATH"), QStringLiteral("/") });
+    p.addOption({ QStringLiteral("quiet"), QStringLiteral("No log line per call.") });
     p.process(app);
 
     if (!p.isSet(QStringLiteral("db")))
@@ -73,7 +77,8 @@ int main(int argc, char **argv)
         if (store.isEmpty()) {
             if (!zx::server::seedDemo(store.db(), clock().date(), &error))
                 return fail(QStringLiteral("demo seed failed: ") + error);
-            std::fprintf(stderr, "zentrix-server: demo network written to %s\n", qPrintable(store.path()));
+            std::fprintf(
+                stderr, "zentrix-server: demo network written to %s\n", qPrintable(store.path()));
         }
     }
 

@@ -37,10 +37,14 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser p;
-    p.addOption({QStringLiteral("base"), QStringLiteral("Service base address."), QStringLiteral("URL")});
-    p.addOption({QStringLiteral("fresh"), QStringLiteral("Only the base address: an empty station.")});
-    p.addOption({QStringLiteral("root"), QStringLiteral("Drive root (kv.ini)."), QStringLiteral("DIR")});
-    p.addOption({QStringLiteral("home"), QStringLiteral("Program folder."), QStringLiteral("DIR")});
+    p.addOption(
+        { QStringLiteral("base"), QStringLiteral("Service base address."), QStringLiteral("URL") });
+    p.addOption(
+        { QStringLiteral("fresh"), QStringLiteral("Only the base address: an empty station.") });
+    p.addOption(
+        { QStringLiteral("root"), QStringLiteral("Drive root (kv.ini)."), QStringLiteral("DIR") });
+    p.addOption(
+        { QStringLiteral("home"), QStringLiteral("Program folder."), QStringLiteral("DIR") });
     p.addHelpOption();
     p.process(app);
     if (!p.isSet(QStringLiteral("base")))
@@ -68,21 +72,22 @@ int main(int argc, char **argv)
     if (!dm.CDSParamet.open())
         return fail(dm.CDSParamet.lastError());
     const bool hasCompany = !dm.CDSParamet.isEmpty() && dm.CDSParamet.first()
-                            && !dm.CDSParamet.asString(QStringLiteral("CNPJ_FORNE")).trimmed().isEmpty();
+        && !dm.CDSParamet.asString(QStringLiteral("CNPJ_FORNE")).trimmed().isEmpty();
     if (hasCompany) {
         dm.CDSParamet.close();
-        std::printf("station at %s kept as configured, services at %s\n", qPrintable(home), qPrintable(base));
+        std::printf("station at %s kept as configured, services at %s\n", qPrintable(home),
+            qPrintable(base));
         return 0;
     }
     const zx::server::DemoFacts &f = zx::server::demoFacts();
     const bool wasEmpty = dm.CDSParamet.isEmpty();
     const bool written = (wasEmpty ? dm.CDSParamet.append() : dm.CDSParamet.edit())
-                         && dm.CDSParamet.setAsString(QStringLiteral("CNPJ_FORNE"), f.merchantCnpj)
-                         && dm.CDSParamet.setAsString(QStringLiteral("DESCR_FORN"), f.merchantName)
-                         && dm.CDSParamet.setAsString(QStringLiteral("FANTA_FORN"), f.merchantTrade)
-                         && dm.CDSParamet.setAsString(QStringLiteral("ENDER_FORN"), f.merchantAddress)
-                         && dm.CDSParamet.setAsString(QStringLiteral("FONE_FORNE"), f.merchantPhone)
-                         && dm.CDSParamet.post();
+        && dm.CDSParamet.setAsString(QStringLiteral("CNPJ_FORNE"), f.merchantCnpj)
+        && dm.CDSParamet.setAsString(QStringLiteral("DESCR_FORN"), f.merchantName)
+        && dm.CDSParamet.setAsString(QStringLiteral("FANTA_FORN"), f.merchantTrade)
+        && dm.CDSParamet.setAsString(QStringLiteral("ENDER_FORN"), f.merchantAddress)
+        && dm.CDSParamet.setAsString(QStringLiteral("FONE_FORNE"), f.merchantPhone)
+        && dm.CDSParamet.post();
     const QString tableError = dm.CDSParamet.lastError();
     dm.CDSParamet.close();
     if (!written)
@@ -93,6 +98,6 @@ int main(int argc, char **argv)
         || !settings.setIdSeg(QStringLiteral("1")) || !settings.setIdMunic(QStringLiteral("1")))
         return fail(QStringLiteral("cannot write the station settings"));
     std::printf("demo station for %s (%s) at %s, services at %s\n", qPrintable(f.merchantTrade),
-                qPrintable(f.merchantCnpj), qPrintable(home), qPrintable(base));
+        qPrintable(f.merchantCnpj), qPrintable(home), qPrintable(base));
     return 0;
 }

@@ -2,8 +2,8 @@
 
 #include "service/protocol/Packing.h"
 #include "service/protocol/RecordList.h"
-#include "service/protocol/TextRules.h"
 #include "service/protocol/ServiceCatalog.h"
+#include "service/protocol/TextRules.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -15,7 +15,8 @@ namespace zxtest {
 
 using namespace zx;
 
-DemoServer::DemoServer(const QDateTime &n) : now(n)
+DemoServer::DemoServer(const QDateTime &n)
+    : now(n)
 {
     m_store = std::make_unique<server::ServerStore>(m_dir.filePath(QStringLiteral("demo.db")));
     QString err;
@@ -24,11 +25,12 @@ DemoServer::DemoServer(const QDateTime &n) : now(n)
     server::ServerOptions o;
     o.version = QStringLiteral("3.0.1.7");
     o.operatorCnpj = server::demoFacts().operatorCnpj;
-    m_dispatcher = std::make_unique<server::ServiceDispatcher>(m_store->db(), o, [this] { return now; });
+    m_dispatcher
+        = std::make_unique<server::ServiceDispatcher>(m_store->db(), o, [this] { return now; });
 }
 
-soap::SoapResponse DemoServer::call(const QString &service, const QString &operation, const QStringList &texts,
-                                    QDate idDate)
+soap::SoapResponse DemoServer::call(
+    const QString &service, const QString &operation, const QStringList &texts, QDate idDate)
 {
     const protocol::OperationSpec *spec = protocol::ServiceCatalog::operation(service, operation);
     if (!spec)
@@ -47,14 +49,17 @@ soap::SoapResponse DemoServer::call(const QString &service, const QString &opera
         } else {
             v = texts.value(t++);
         }
-        args.append({p.name, p.type, v});
+        args.append({ p.name, p.type, v });
     }
-    const auto out = m_dispatcher->call(service, soap::writeRequest(QStringLiteral("http://tempuri.org/"), operation, args),
-                                        soap::soapAction(QStringLiteral("http://tempuri.org/"), operation));
-    return soap::readResponse(out.body, QStringLiteral("http://tempuri.org/"), operation, spec->result);
+    const auto out = m_dispatcher->call(service,
+        soap::writeRequest(QStringLiteral("http://tempuri.org/"), operation, args),
+        soap::soapAction(QStringLiteral("http://tempuri.org/"), operation));
+    return soap::readResponse(
+        out.body, QStringLiteral("http://tempuri.org/"), operation, spec->result);
 }
 
-QString DemoServer::callText(const QString &service, const QString &operation, const QStringList &texts, QDate idDate)
+QString DemoServer::callText(
+    const QString &service, const QString &operation, const QStringList &texts, QDate idDate)
 {
     const auto r = call(service, operation, texts, idDate);
     if (!r.ok())
@@ -64,7 +69,8 @@ QString DemoServer::callText(const QString &service, const QString &operation, c
     return r.value.toString();
 }
 
-server::SoapOutcome DemoServer::raw(const QString &service, const QByteArray &envelope, const QString &action)
+server::SoapOutcome DemoServer::raw(
+    const QString &service, const QByteArray &envelope, const QString &action)
 {
     return m_dispatcher->call(service, envelope, action);
 }
@@ -90,9 +96,10 @@ ServerProcess::ServerProcess()
     const QString bin = qEnvironmentVariable("ZX_SERVER_BIN");
     if (bin.isEmpty())
         return;
-    m_proc.start(bin, {QStringLiteral("--db"), m_dir.filePath(QStringLiteral("s.db")), QStringLiteral("--listen"),
-                       QStringLiteral("127.0.0.1:0"), QStringLiteral("--seed"), QStringLiteral("demo"),
-                       QStringLiteral("--version"), QStringLiteral("3.0.1.7")});
+    m_proc.start(bin,
+        { QStringLiteral("--db"), m_dir.filePath(QStringLiteral("s.db")),
+            QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--seed"),
+            QStringLiteral("demo"), QStringLiteral("--version"), QStringLiteral("3.0.1.7") });
     if (!m_proc.waitForStarted(10000))
         return;
     QByteArray line;
@@ -124,10 +131,11 @@ QString ServerProcess::stderrText()
     return m_stderr;
 }
 
-HttpReply http(const QString &url, const QByteArray &body, const QString &soapAction, bool post, int timeoutMs)
+HttpReply http(
+    const QString &url, const QByteArray &body, const QString &soapAction, bool post, int timeoutMs)
 {
     QNetworkAccessManager nam;
-    QNetworkRequest req{QUrl(url)};
+    QNetworkRequest req { QUrl(url) };
     req.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray(soap::kContentType));
     if (!soapAction.isEmpty())
         req.setRawHeader("SOAPAction", '"' + soapAction.toLatin1() + '"');

@@ -25,12 +25,13 @@ public:
 
     // Calls one operation with the identity of `idDate` (default: today) and the other
     // parameters given; texts of packed operations are packed here.
-    zx::soap::SoapResponse call(const QString &service, const QString &operation, const QStringList &texts,
-                                QDate idDate = {});
+    zx::soap::SoapResponse call(const QString &service, const QString &operation,
+        const QStringList &texts, QDate idDate = {});
     // The reply text of a packed or string operation (unpacked), empty on a fault.
     QString callText(const QString &service, const QString &operation, const QStringList &texts,
-                     QDate idDate = {});
-    zx::server::SoapOutcome raw(const QString &service, const QByteArray &envelope, const QString &action = {});
+        QDate idDate = {});
+    zx::server::SoapOutcome raw(
+        const QString &service, const QByteArray &envelope, const QString &action = {});
 
 private:
     QTemporaryDir m_dir;
@@ -62,12 +63,12 @@ private:
 };
 
 struct HttpReply {
-    int status = 0;       // 0: no HTTP answer (connection closed or failed)
+    int status = 0; // 0: no HTTP answer (connection closed or failed)
     QByteArray body;
     QString error;
 };
 // A blocking POST (or GET with an empty body and post = false), with a time-out.
-HttpReply http(const QString &url, const QByteArray &body, const QString &soapAction, bool post = true,
-               int timeoutMs = 20000);
+HttpReply http(const QString &url, const QByteArray &body, const QString &soapAction,
+    bool post = true, int timeoutMs = 20000);
 
 } // namespace zxtest

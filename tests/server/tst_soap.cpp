@@ -23,13 +23,17 @@ namespace {
 
 const QString kNs = QStringLiteral("http://tempuri.org/");
 
-QByteArray envelope(const QString &op, const QList<soap::SoapArg> &args) { return soap::writeRequest(kNs, op, args); }
+QByteArray envelope(const QString &op, const QList<soap::SoapArg> &args)
+{
+    return soap::writeRequest(kNs, op, args);
+}
 
 QByteArray sqlEnvelope(const QDate &today, const QByteArray &packedSql)
 {
-    return envelope("getDSXML2", {{"id", soap::XsdType::Base64Binary, protocol::getZip(protocol::getIDWeb(today))},
-                                  {"sql", soap::XsdType::Base64Binary, packedSql},
-                                  {"dotNet", soap::XsdType::Boolean, false}});
+    return envelope("getDSXML2",
+        { { "id", soap::XsdType::Base64Binary, protocol::getZip(protocol::getIDWeb(today)) },
+            { "sql", soap::XsdType::Base64Binary, packedSql },
+            { "dotNet", soap::XsdType::Boolean, false } });
 }
 
 } // namespace
@@ -47,42 +51,86 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("reason");
         const QDate day(2024, 6, 14);
-        QTest::newRow("not XML") << "kv1" << QByteArray("hello") << "" << "soap:Client" << "inválida";
-        QTest::newRow("XML, not an envelope") << "kv1" << QByteArray("<?xml version='1.0'?><a/>") << "" << "soap:Client" << "inválida";
+        QTest::newRow("not XML") << "kv1" << QByteArray("hello") << ""
+                                 << "soap:Client"
+                                 << "inválida";
+        QTest::newRow("XML, not an envelope")
+            << "kv1" << QByteArray("<?xml version='1.0'?><a/>") << ""
+            << "soap:Client"
+            << "inválida";
         QTest::newRow("DTD entity expansion")
             << "kv1"
-            << QByteArray("<?xml version='1.0'?><!DOCTYPE x [<!ENTITY a 'aaaaaaaaaa'><!ENTITY b '&a;&a;&a;&a;&a;'>]>"
-                          "<soap:Envelope xmlns:soap='http://schemas.xmlsoap.org/soap/envelope/'><soap:Body>"
-                          "<getResp xmlns='http://tempuri.org/'>&b;</getResp></soap:Body></soap:Envelope>")
-            << "" << "soap:Client" << "inválida";
-        QTest::newRow("unknown operation") << "kv1" << envelope("dropAll", {}) << "" << "soap:Client" << "desconhecida";
-        QTest::newRow("operation of another service") << "kv1" << envelope("getDatHor", {}) << "" << "soap:Client"
-                                                       << "desconhecida";
-        QTest::newRow("other namespace") << "kv1" << soap::writeRequest("http://example.org/", "getResp", {}) << ""
-                                         << "soap:Client" << "Namespace";
-        QTest::newRow("SOAPAction of another operation") << "kv1" << envelope("getResp", {}) << kNs + "getAutoriz"
-                                                         << "soap:Client" << "SOAPAction";
+            << QByteArray(
+                   "<?xml version='1.0'?><!DOCTYPE x [<!ENTITY a 'aaaaaaaaaa'><!ENTITY b "
+                   "'&a;&a;&a;&a;&a;'>]>"
+                   "<soap:Envelope "
+                   "xmlns:soap='http://schemas.xmlsoap.org/soap/envelope/'><soap:Body>"
+                   "<getResp xmlns='http://tempuri.org/'>&b;</getResp></soap:Body></soap:Envelope>")
+            << ""
+            << "soap:Client"
+            << "inválida";
+        QTest::newRow("unknown operation") << "kv1" << envelope("dropAll", {}) << ""
+                                           << "soap:Client"
+                                           << "desconhecida";
+        QTest::newRow("operation of another service") << "kv1" << envelope("getDatHor", {}) << ""
+                                                      << "soap:Client"
+                                                      << "desconhecida";
+        QTest::newRow("other namespace")
+            << "kv1" << soap::writeRequest("http://example.org/", "getResp", {}) << ""
+            << "soap:Client"
+            << "Namespace";
+        QTest::newRow("SOAPAction of another operation")
+            << "kv1" << envelope("getResp", {}) << kNs + "getAutoriz"
+            << "soap:Client"
+            << "SOAPAction";
         QTest::newRow("declared, not served (kv2)")
-            << "kv2" << envelope("getRelAut", {{"idCliente", soap::XsdType::Base64Binary, QByteArray()}, {"prmCons", soap::XsdType::Base64Binary, QByteArray()}})
-            << "" << "soap:Server" << "não atendida";
+            << "kv2"
+            << envelope("getRelAut",
+                   { { "idCliente", soap::XsdType::Base64Binary, QByteArray() },
+                       { "prmCons", soap::XsdType::Base64Binary, QByteArray() } })
+            << ""
+            << "soap:Server"
+            << "não atendida";
         QTest::newRow("declared, not served (kv3)")
-            << "kv3" << envelope("altStatCart", {{"idCliente", soap::XsdType::String, "x"}, {"prmAlt", soap::XsdType::String, "y"}})
-            << "" << "soap:Server" << "não atendida";
-        QTest::newRow("missing parameter") << "kv3" << envelope("execSQL2", {{"id", soap::XsdType::Base64Binary, QByteArray("x")}})
-                                           << "" << "soap:Client" << "ausente";
+            << "kv3"
+            << envelope("altStatCart",
+                   { { "idCliente", soap::XsdType::String, "x" },
+                       { "prmAlt", soap::XsdType::String, "y" } })
+            << ""
+            << "soap:Server"
+            << "não atendida";
+        QTest::newRow("missing parameter")
+            << "kv3"
+            << envelope("execSQL2", { { "id", soap::XsdType::Base64Binary, QByteArray("x") } })
+            << ""
+            << "soap:Client"
+            << "ausente";
         QTest::newRow("not base64")
             << "kv3"
-            << QByteArray("<?xml version='1.0'?><soap:Envelope xmlns:soap='http://schemas.xmlsoap.org/soap/envelope/'>"
-                          "<soap:Body><getDSXML2 xmlns='http://tempuri.org/'><id>***</id><sql>AA==</sql><dotNet>false</dotNet>"
-                          "</getDSXML2></soap:Body></soap:Envelope>")
-            << "" << "soap:Client" << "inválido";
-        QTest::newRow("not a zlib stream") << "kv3" << sqlEnvelope(day, QByteArray("select 1")) << "" << "soap:Client"
-                                           << "Pacote inválido";
-        QTest::newRow("truncated zlib stream") << "kv3" << sqlEnvelope(day, protocol::getZip("select 1 from KV_PESSOA").chopped(3))
-                                               << "" << "soap:Client" << "Pacote inválido";
+            << QByteArray(
+                   "<?xml version='1.0'?><soap:Envelope "
+                   "xmlns:soap='http://schemas.xmlsoap.org/soap/envelope/'>"
+                   "<soap:Body><getDSXML2 "
+                   "xmlns='http://tempuri.org/'><id>***</id><sql>AA==</sql><dotNet>false</dotNet>"
+                   "</getDSXML2></soap:Body></soap:Envelope>")
+            << ""
+            << "soap:Client"
+            << "inválido";
+        QTest::newRow("not a zlib stream")
+            << "kv3" << sqlEnvelope(day, QByteArray("select 1")) << ""
+            << "soap:Client"
+            << "Pacote inválido";
+        QTest::newRow("truncated zlib stream")
+            << "kv3" << sqlEnvelope(day, protocol::getZip("select 1 from KV_PESSOA").chopped(3))
+            << ""
+            << "soap:Client"
+            << "Pacote inválido";
         // 64 MB of one letter packs into some 64 KB: refused past the inflate bound.
-        QTest::newRow("zlib bomb") << "kv3" << sqlEnvelope(day, protocol::zlibDeflate(QByteArray(64 * 1024 * 1024, 'A')))
-                                   << "" << "soap:Client" << "Pacote inválido";
+        QTest::newRow("zlib bomb")
+            << "kv3" << sqlEnvelope(day, protocol::zlibDeflate(QByteArray(64 * 1024 * 1024, 'A')))
+            << ""
+            << "soap:Client"
+            << "Pacote inválido";
     }
     void faults()
     {
@@ -104,12 +152,15 @@ private slots:
     {
         zxtest::DemoServer d;
         QSqlQuery q(d.store().db());
-        QVERIFY(q.exec("select CNPJ_PESSO from KV_PESSOA union select CPF_FUNCI from KV_FUNCIONARIO "
-                       "union select CPF_COMPL from KV_DADCOMP union select CPFID_COMPL from KV_DADCOMP where CPFID_COMPL <> ''"));
+        QVERIFY(
+            q.exec("select CNPJ_PESSO from KV_PESSOA union select CPF_FUNCI from KV_FUNCIONARIO "
+                   "union select CPF_COMPL from KV_DADCOMP union select CPFID_COMPL from "
+                   "KV_DADCOMP where CPFID_COMPL <> ''"));
         int n = 0;
         while (q.next()) {
             ++n;
-            QVERIFY2(funcao::isValid(funcao::checkCnpjCpf(q.value(0).toString())), qPrintable(q.value(0).toString()));
+            QVERIFY2(funcao::isValid(funcao::checkCnpjCpf(q.value(0).toString())),
+                qPrintable(q.value(0).toString()));
         }
         QVERIFY(n > 25);
     }
@@ -131,7 +182,8 @@ private slots:
                     continue;
                 if (xml.name() == u"operation" && xml.attributes().hasAttribute("soapAction"))
                     actions << xml.attributes().value("soapAction").toString();
-                else if (xml.name() == u"operation" && xml.namespaceUri() == u"http://schemas.xmlsoap.org/wsdl/")
+                else if (xml.name() == u"operation"
+                    && xml.namespaceUri() == u"http://schemas.xmlsoap.org/wsdl/")
                     operations << xml.attributes().value("name").toString();
                 else if (xml.name() == u"address")
                     location = xml.attributes().value("location").toString();
@@ -154,9 +206,12 @@ private slots:
         zxtest::ServerProcess srv;
         QVERIFY(srv.started());
         QProcess p;
-        p.start(python, {QStringLiteral(ZX_SOURCE_DIR "/tests/server/wsdl_client.py"), srv.base(), f.merchantCnpj});
+        p.start(python,
+            { QStringLiteral(ZX_SOURCE_DIR "/tests/server/wsdl_client.py"), srv.base(),
+                f.merchantCnpj });
         QVERIFY(p.waitForFinished(60000));
-        const QString out = QString::fromUtf8(p.readAllStandardOutput()) + QString::fromUtf8(p.readAllStandardError());
+        const QString out = QString::fromUtf8(p.readAllStandardOutput())
+            + QString::fromUtf8(p.readAllStandardError());
         QVERIFY2(p.exitCode() == 0, qPrintable(out));
         QVERIFY(out.contains("MERCADO BOA COMPRA"));
     }
@@ -177,45 +232,56 @@ private slots:
             nams << nam;
             for (int i = 0; i < kEach; ++i) {
                 // distinct amounts: no duplicate-sale answers
-                const QString amount = QStringLiteral("1,%1").arg(c * kEach + i + 10, 2, 10, QLatin1Char('0'));
-                const QString req = zxtest::record({"NUMER_CARTA", "SEMD5_FUNCI", "VALOR_VENDA", "PARCE_VENDA", "CNPJ_FORNE", "DATA_VENDA"},
-                                                   {f.card.number, f.card.password, amount, "1", f.merchantCnpj,
-                                                    today.toString("dd/MM/yyyy")});
-                QNetworkRequest r{QUrl(srv.base() + "kv1.asmx")};
+                const QString amount
+                    = QStringLiteral("1,%1").arg(c * kEach + i + 10, 2, 10, QLatin1Char('0'));
+                const QString req = zxtest::record({ "NUMER_CARTA", "SEMD5_FUNCI", "VALOR_VENDA",
+                                                       "PARCE_VENDA", "CNPJ_FORNE", "DATA_VENDA" },
+                    { f.card.number, f.card.password, amount, "1", f.merchantCnpj,
+                        today.toString("dd/MM/yyyy") });
+                QNetworkRequest r { QUrl(srv.base() + "kv1.asmx") };
                 r.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray(soap::kContentType));
                 r.setRawHeader("SOAPAction", QByteArray("\"http://tempuri.org/getAutoriz\""));
-                QNetworkReply *reply = nam->post(
-                    r, envelope("getAutoriz",
-                                {{"idCliente", soap::XsdType::Base64Binary, protocol::identityArgument(protocol::IdentityForm::HashPacked, today)},
-                                 {"prmAutor", soap::XsdType::Base64Binary, protocol::getZip(req)}}));
+                QNetworkReply *reply = nam->post(r,
+                    envelope("getAutoriz",
+                        { { "idCliente", soap::XsdType::Base64Binary,
+                              protocol::identityArgument(
+                                  protocol::IdentityForm::HashPacked, today) },
+                            { "prmAutor", soap::XsdType::Base64Binary, protocol::getZip(req) } }));
                 replies << reply;
                 index.insert(reply, c * kEach + i);
             }
         }
-        QTRY_VERIFY_WITH_TIMEOUT(std::all_of(replies.cbegin(), replies.cend(), [](QNetworkReply *r) { return r->isFinished(); }),
-                                 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(std::all_of(replies.cbegin(), replies.cend(),
+                                     [](QNetworkReply *r) { return r->isFinished(); }),
+            60000);
         QSet<QString> numbers;
         for (QNetworkReply *r : replies) {
-            const auto resp = soap::readResponse(r->readAll(), kNs, "getAutoriz", soap::XsdType::Base64Binary);
+            const auto resp
+                = soap::readResponse(r->readAll(), kNs, "getAutoriz", soap::XsdType::Base64Binary);
             QVERIFY2(resp.ok(), qPrintable(r->errorString()));
             const auto row = zxtest::firstRow(*protocol::getUnzip(resp.value.toByteArray()));
-            QVERIFY2(row.value("MENSA_RETOR").startsWith("ID000"), qPrintable(row.value("MENSA_RETOR")));
+            QVERIFY2(
+                row.value("MENSA_RETOR").startsWith("ID000"), qPrintable(row.value("MENSA_RETOR")));
             numbers.insert(row.value("AUTOR_VENDA"));
         }
         QCOMPARE(numbers.size(), kClients * kEach);
         qDeleteAll(nams);
         // 300,30 used before; 48 sales of 1,10 .. 1,57
-        const auto bal = zxtest::http(
-            srv.base() + "kv1.asmx",
+        const auto bal = zxtest::http(srv.base() + "kv1.asmx",
             envelope("getResCart",
-                     {{"idCliente", soap::XsdType::Base64Binary, protocol::identityArgument(protocol::IdentityForm::HashPacked, today)},
-                      {"prmSaldo", soap::XsdType::Base64Binary,
-                       protocol::getZip(zxtest::record({"NUMER_CARTA", "SEMD5_FUNCI", "CNPJ_FORNE"},
-                                                       {f.card.number, f.card.password, f.merchantCnpj}))}}),
+                { { "idCliente", soap::XsdType::Base64Binary,
+                      protocol::identityArgument(protocol::IdentityForm::HashPacked, today) },
+                    { "prmSaldo", soap::XsdType::Base64Binary,
+                        protocol::getZip(
+                            zxtest::record({ "NUMER_CARTA", "SEMD5_FUNCI", "CNPJ_FORNE" },
+                                { f.card.number, f.card.password, f.merchantCnpj })) } }),
             kNs + "getResCart");
-        const auto resp = soap::readResponse(bal.body, kNs, "getResCart", soap::XsdType::Base64Binary);
+        const auto resp
+            = soap::readResponse(bal.body, kNs, "getResCart", soap::XsdType::Base64Binary);
         QVERIFY(resp.ok());
-        QCOMPARE(zxtest::firstRow(*protocol::getUnzip(resp.value.toByteArray())).value("ACUMU_FUNCI"), QStringLiteral("364,38"));
+        QCOMPARE(
+            zxtest::firstRow(*protocol::getUnzip(resp.value.toByteArray())).value("ACUMU_FUNCI"),
+            QStringLiteral("364,38"));
     }
 
     // A request past the size bound is cut off; junk on the socket is dropped; the
@@ -224,7 +290,8 @@ private slots:
     {
         zxtest::ServerProcess srv;
         QVERIFY(srv.started());
-        const auto big = zxtest::http(srv.base() + "kv3.asmx", QByteArray(12 * 1024 * 1024, 'x'), kNs + "getDSXML2");
+        const auto big = zxtest::http(
+            srv.base() + "kv3.asmx", QByteArray(12 * 1024 * 1024, 'x'), kNs + "getDSXML2");
         QVERIFY2(big.status == 0, qPrintable(QString::number(big.status)));
 
         for (int round = 0; round < 20; ++round) {
@@ -241,7 +308,8 @@ private slots:
             s.waitForReadyRead(200);
             s.abort();
         }
-        const auto alive = zxtest::http(srv.base() + "kv1.asmx", envelope("getResp", {}), kNs + "getResp");
+        const auto alive
+            = zxtest::http(srv.base() + "kv1.asmx", envelope("getResp", {}), kNs + "getResp");
         QCOMPARE(alive.status, 200);
         QVERIFY(alive.body.contains("CONEXAO OK"));
         QTRY_VERIFY_WITH_TIMEOUT(srv.stderrText().contains(" kv1.getResp 200 "), 5000);

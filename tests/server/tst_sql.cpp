@@ -54,21 +54,21 @@ QString substitute(QString sql, const QDate &today)
     const DemoFacts &f = demoFacts();
     const QDate prev = QDate(today.year(), today.month(), 1).addMonths(-1);
     const QHash<QString, QString> values = {
-        {"MERCHANT", f.merchantCnpj},
-        {"PAYROLL", f.payrollCnpj},
-        {"FOOD", f.foodCnpj},
-        {"LOYALTY", f.loyaltyCnpj},
-        {"NEW_CNPJ", cnpjWithDigits("461732580001")},
-        {"CARD", f.card.number},
-        {"CPF_ANA", cpfWithDigits("318554217")},
-        {"CPF_VALTER", cpfWithDigits("267392548")},
-        {"CPF_WANDA", cpfWithDigits("378403659")},
-        {"CPF_NEW", cpfWithDigits("592741836")},
-        {"TODAY", today.toString("dd/MM/yyyy")},
-        {"IN30_ISO", today.addDays(30).toString("yyyy-MM-dd")},
-        {"PERIOD_FROM_ISO", prev.addDays(-40).toString("yyyy-MM-dd")},
-        {"PERIOD_TO_ISO", prev.addDays(-20).toString("yyyy-MM-dd")},
-        {"SLIP2", "28714650000000002"},
+        { "MERCHANT", f.merchantCnpj },
+        { "PAYROLL", f.payrollCnpj },
+        { "FOOD", f.foodCnpj },
+        { "LOYALTY", f.loyaltyCnpj },
+        { "NEW_CNPJ", cnpjWithDigits("461732580001") },
+        { "CARD", f.card.number },
+        { "CPF_ANA", cpfWithDigits("318554217") },
+        { "CPF_VALTER", cpfWithDigits("267392548") },
+        { "CPF_WANDA", cpfWithDigits("378403659") },
+        { "CPF_NEW", cpfWithDigits("592741836") },
+        { "TODAY", today.toString("dd/MM/yyyy") },
+        { "IN30_ISO", today.addDays(30).toString("yyyy-MM-dd") },
+        { "PERIOD_FROM_ISO", prev.addDays(-40).toString("yyyy-MM-dd") },
+        { "PERIOD_TO_ISO", prev.addDays(-20).toString("yyyy-MM-dd") },
+        { "SLIP2", "28714650000000002" },
     };
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         sql.replace("${" + it.key() + "}", it.value());
@@ -111,7 +111,9 @@ private slots:
         QVERIFY2(!reply.startsWith(u"ERRO ENCONTRADO"), qPrintable(reply + " :: " + text));
         protocol::TblTemp rows;
         QString err;
-        QVERIFY2(protocol::setTblTempXMLSt(protocol::escapeAmpersands(reply), rows, &err).has_value(), qPrintable(err));
+        QVERIFY2(
+            protocol::setTblTempXMLSt(protocol::escapeAmpersands(reply), rows, &err).has_value(),
+            qPrintable(err));
         if (kind.startsWith(u"rows>="))
             QVERIFY2(rows.size() >= kind.mid(6).toInt(), qPrintable(reply));
         else
@@ -120,7 +122,8 @@ private slots:
             const QString name = c.section(u'=', 0, 0), value = c.section(u'=', 1);
             QVERIFY2(!rows.isEmpty(), qPrintable(reply));
             QVERIFY2(rows.first().campos.contains(name), qPrintable(name + " not in " + reply));
-            QCOMPARE(protocol::restoreAmpersands(protocol::vlrRegByName(rows.first(), name)), value);
+            QCOMPARE(
+                protocol::restoreAmpersands(protocol::vlrRegByName(rows.first(), name)), value);
         }
     }
 
@@ -132,30 +135,38 @@ private slots:
         QTest::addColumn<QVariantList>("binds");
         QTest::newRow("marker becomes a parameter")
             << "select X from KV_PESSOA where CNPJ_PESSO = ENCRIP[04.123/x']"
-            << "select X from KV_PESSOA where CNPJ_PESSO = ?" << QVariantList{"04.123/x'"};
+            << "select X from KV_PESSOA where CNPJ_PESSO = ?" << QVariantList { "04.123/x'" };
         QTest::newRow("amount to cents, date to ISO")
-            << "update KV_CARTAO set LIMIT_CARTA = ENCRIP[1.234,56], EMISS_CARTA = ENCRIP[05/03/2024] where NUMER_CARTA = ENCRIP[0000000123]"
+            << "update KV_CARTAO set LIMIT_CARTA = ENCRIP[1.234,56], EMISS_CARTA = "
+               "ENCRIP[05/03/2024] where NUMER_CARTA = ENCRIP[0000000123]"
             << "update KV_CARTAO set LIMIT_CARTA = ? , EMISS_CARTA = ? where NUMER_CARTA = ?"
-            << QVariantList{qint64(123456), "2024-03-05", "0000000123"};
+            << QVariantList { qint64(123456), "2024-03-05", "0000000123" };
         QTest::newRow("alias dropped in update")
-            << "update KV_FUNCIONARIO FC set FC.CELUL_FUNCI = ENCRIP[1199] where FC.CPF_FUNCI = ENCRIP[1]"
-            << "update KV_FUNCIONARIO set CELUL_FUNCI = ? where CPF_FUNCI = ?" << QVariantList{"1199", "1"};
+            << "update KV_FUNCIONARIO FC set FC.CELUL_FUNCI = ENCRIP[1199] where FC.CPF_FUNCI = "
+               "ENCRIP[1]"
+            << "update KV_FUNCIONARIO set CELUL_FUNCI = ? where CPF_FUNCI = ?"
+            << QVariantList { "1199", "1" };
         QTest::newRow("bare number against a text identifier compares numerically")
             << "select B.NOSNR_BOLET from boleto B where B.CNPJ_BOLET = 4123"
-            << "select B.NOSNR_BOLET from boleto B where CAST(B.CNPJ_BOLET AS INTEGER) = 4123" << QVariantList{};
+            << "select B.NOSNR_BOLET from boleto B where CAST(B.CNPJ_BOLET AS INTEGER) = 4123"
+            << QVariantList {};
         QTest::newRow("bare amount to cents")
             << "select CHAVE_RPS from rps where VALOR_RPS <> 0 and NOTA_RPS = 0"
-            << "select CHAVE_RPS from rps where VALOR_RPS <> ? and NOTA_RPS = 0" << QVariantList{qint64(0)};
+            << "select CHAVE_RPS from rps where VALOR_RPS <> ? and NOTA_RPS = 0"
+            << QVariantList { qint64(0) };
         QTest::newRow("quoted dates between")
             << "select CHAVE_RPS from rps where DATA_RPS between '01/05/2024' and '2024-05-31'"
-            << "select CHAVE_RPS from rps where DATA_RPS between ? and ?" << QVariantList{"2024-05-01", "2024-05-31"};
+            << "select CHAVE_RPS from rps where DATA_RPS between ? and ?"
+            << QVariantList { "2024-05-01", "2024-05-31" };
         QTest::newRow("insert values follow the column list")
-            << "insert into KV_AJUDACUSTO (CPF_AJUDA, CNPJ_INSTI, VALOR_AJUDA) values (ENCRIP[1], '2', ENCRIP[10,5])"
-            << "insert into KV_AJUDACUSTO ( CPF_AJUDA , CNPJ_INSTI , VALOR_AJUDA ) values ( ? , '2' , ? )"
-            << QVariantList{"1", qint64(1050)};
+            << "insert into KV_AJUDACUSTO (CPF_AJUDA, CNPJ_INSTI, VALOR_AJUDA) values (ENCRIP[1], "
+               "'2', ENCRIP[10,5])"
+            << "insert into KV_AJUDACUSTO ( CPF_AJUDA , CNPJ_INSTI , VALOR_AJUDA ) values ( ? , "
+               "'2' , ? )"
+            << QVariantList { "1", qint64(1050) };
         QTest::newRow("markers inside quotes are text")
             << "select X from KV_PESSOA where DESCR_PESSO = 'ENCRIP[1]'"
-            << "select X from KV_PESSOA where DESCR_PESSO = 'ENCRIP[1]'" << QVariantList{};
+            << "select X from KV_PESSOA where DESCR_PESSO = 'ENCRIP[1]'" << QVariantList {};
     }
     void translation()
     {
@@ -172,8 +183,10 @@ private slots:
     void refused_data()
     {
         QTest::addColumn<QString>("sql");
-        QTest::newRow("two statements") << "update KV_CARTAO set IMPRE_CARTA = 2 where NUMER_CARTA = ENCRIP[1]; update KV_CARTAO set SITUA_CARTA = '1'";
-        QTest::newRow("second statement after a select") << "select 1 from KV_PESSOA; select 2 from KV_PESSOA";
+        QTest::newRow("two statements") << "update KV_CARTAO set IMPRE_CARTA = 2 where NUMER_CARTA "
+                                           "= ENCRIP[1]; update KV_CARTAO set SITUA_CARTA = '1'";
+        QTest::newRow("second statement after a select")
+            << "select 1 from KV_PESSOA; select 2 from KV_PESSOA";
         QTest::newRow("delete") << "delete from KV_VENDA";
         QTest::newRow("drop") << "drop table KV_VENDA";
         QTest::newRow("pragma") << "pragma writable_schema = 1";
@@ -181,16 +194,21 @@ private slots:
         QTest::newRow("foreign table") << "select * from sqlite_master";
         QTest::newRow("schema-qualified table") << "select * from main.KV_PESSOA";
         QTest::newRow("table not of the network") << "select * from usuarios";
-        QTest::newRow("union into sqlite_master") << "select NUMER_CARTA from KV_CARTAO union select name from sqlite_master";
-        QTest::newRow("sub-select of another table") << "select * from KV_PESSOA where CNPJ_PESSO in (select sql from sqlite_schema)";
+        QTest::newRow("union into sqlite_master")
+            << "select NUMER_CARTA from KV_CARTAO union select name from sqlite_master";
+        QTest::newRow("sub-select of another table")
+            << "select * from KV_PESSOA where CNPJ_PESSO in (select sql from sqlite_schema)";
         QTest::newRow("comment") << "select * from KV_PESSOA -- where 1";
         QTest::newRow("block comment") << "select * from KV_PESSOA /* x */";
         QTest::newRow("unterminated quote") << "select * from KV_PESSOA where DESCR_PESSO = 'abc";
-        QTest::newRow("quote closed early, then a statement") << "update KV_FORNECEDOR set ID_ALGOR = 'x'; drop table KV_VENDA; --' where CNPJ_FORNE = ENCRIP[1]";
+        QTest::newRow("quote closed early, then a statement")
+            << "update KV_FORNECEDOR set ID_ALGOR = 'x'; drop table KV_VENDA; --' where CNPJ_FORNE "
+               "= ENCRIP[1]";
         QTest::newRow("caller's own parameter") << "select * from KV_PESSOA where CNPJ_PESSO = ?";
         QTest::newRow("load_extension") << "select load_extension('x') from KV_PESSOA";
         QTest::newRow("randomblob") << "select randomblob(1000000000) from KV_PESSOA";
-        QTest::newRow("marker without end") << "select * from KV_PESSOA where CNPJ_PESSO = ENCRIP[123";
+        QTest::newRow("marker without end")
+            << "select * from KV_PESSOA where CNPJ_PESSO = ENCRIP[123";
         QTest::newRow("cte") << "with x as (select 1) select * from x";
         QTest::newRow("empty") << "   ";
     }
@@ -209,15 +227,22 @@ private slots:
     {
         QTest::addColumn<QString>("sql");
         QTest::addColumn<bool>("isQuery");
-        QTest::newRow("quote and or") << "select CNPJ_PESSO from KV_PESSOA where CNPJ_PESSO = ENCRIP[' or '1'='1]" << true;
+        QTest::newRow("quote and or")
+            << "select CNPJ_PESSO from KV_PESSOA where CNPJ_PESSO = ENCRIP[' or '1'='1]" << true;
         QTest::newRow("second statement in a marker")
-            << "select CNPJ_PESSO from KV_PESSOA where CNPJ_PESSO = ENCRIP[1'; delete from KV_VENDA; --]" << true;
+            << "select CNPJ_PESSO from KV_PESSOA where CNPJ_PESSO = ENCRIP[1'; delete from "
+               "KV_VENDA; --]"
+            << true;
         QTest::newRow("union in a marker")
-            << "select LOGIN_USUAR from KV_USUARIO where LOGIN_USUAR = ENCRIP[x' union select SENHA_USUAR from KV_USUARIO --]" << true;
+            << "select LOGIN_USUAR from KV_USUARIO where LOGIN_USUAR = ENCRIP[x' union select "
+               "SENHA_USUAR from KV_USUARIO --]"
+            << true;
         QTest::newRow("update widened by a marker")
             << "update KV_CARTAO set IMPRE_CARTA = 2 where NUMER_CARTA = ENCRIP[0 or 1=1]" << false;
         QTest::newRow("quoted field with doubled quotes")
-            << "update KV_FORNECEDOR set ID_ALGOR = 'x'' where 1=1; --' where CNPJ_FORNE = ENCRIP[nobody]" << false;
+            << "update KV_FORNECEDOR set ID_ALGOR = 'x'' where 1=1; --' where CNPJ_FORNE = "
+               "ENCRIP[nobody]"
+            << false;
     }
     void injectionThroughValues()
     {
@@ -228,11 +253,13 @@ private slots:
         // A fingerprint of what an escape would touch.
         auto state = [&] {
             QSqlQuery q(fresh.store().db());
-            q.exec("select (select count(*) from KV_VENDA), (select total(IMPRE_CARTA) from KV_CARTAO), "
-                   "(select count(ID_ALGOR) from KV_FORNECEDOR), (select count(*) from KV_USUARIO)");
+            q.exec(
+                "select (select count(*) from KV_VENDA), (select total(IMPRE_CARTA) from "
+                "KV_CARTAO), "
+                "(select count(ID_ALGOR) from KV_FORNECEDOR), (select count(*) from KV_USUARIO)");
             q.next();
-            return QStringList{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
-                               q.value(3).toString()};
+            return QStringList { q.value(0).toString(), q.value(1).toString(),
+                q.value(2).toString(), q.value(3).toString() };
         };
         const QStringList before = state();
         if (isQuery) {
@@ -250,11 +277,14 @@ private slots:
     {
         zxtest::DemoServer fresh;
         SqlService svc(fresh.store().db());
-        QVERIFY(svc.exec("update KV_PESSOA set FANTA_PESSO = ENCRIP[A & B <C> Ação] where CNPJ_PESSO = ENCRIP["
-                         + demoFacts().merchantCnpj + "]"));
-        const QString reply = svc.query("select FANTA_PESSO from KV_PESSOA where CNPJ_PESSO = ENCRIP["
-                                        + demoFacts().merchantCnpj + "]");
-        QVERIFY2(reply.contains(QStringLiteral("<FANTA_PESSO>A & B C Ação</FANTA_PESSO>")), qPrintable(reply));
+        QVERIFY(svc.exec(
+            "update KV_PESSOA set FANTA_PESSO = ENCRIP[A & B <C> Ação] where CNPJ_PESSO = ENCRIP["
+            + demoFacts().merchantCnpj + "]"));
+        const QString reply
+            = svc.query("select FANTA_PESSO from KV_PESSOA where CNPJ_PESSO = ENCRIP["
+                + demoFacts().merchantCnpj + "]");
+        QVERIFY2(reply.contains(QStringLiteral("<FANTA_PESSO>A & B C Ação</FANTA_PESSO>")),
+            qPrintable(reply));
     }
 
     void schemaKindsAgreeEverywhere()
@@ -267,9 +297,10 @@ private slots:
                 seen.insert(c.name, c.kind);
             }
         // Every table the stations name.
-        for (const char *t : {"KV_PESSOA", "KV_FORNECEDOR", "KV_INSTITUICAO", "KV_FUNCIONARIO", "KV_CARTAO",
-                              "KV_USUARIO", "KV_VENDA", "KV_FOOD", "KV_ITFOOD", "KV_FORNEFIEL", "KV_DADCOMP",
-                              "KV_ASSMENSAL", "KV_NAOBLOQUEAR", "KV_MUNICIPIO", "KV_AJUDACUSTO", "boleto", "rps"})
+        for (const char *t : { "KV_PESSOA", "KV_FORNECEDOR", "KV_INSTITUICAO", "KV_FUNCIONARIO",
+                 "KV_CARTAO", "KV_USUARIO", "KV_VENDA", "KV_FOOD", "KV_ITFOOD", "KV_FORNEFIEL",
+                 "KV_DADCOMP", "KV_ASSMENSAL", "KV_NAOBLOQUEAR", "KV_MUNICIPIO", "KV_AJUDACUSTO",
+                 "boleto", "rps" })
             QVERIFY2(ServerSchema::table(QLatin1String(t)), t);
     }
 };
