@@ -13,15 +13,15 @@ namespace zx {
 
 // Start-up steps owned by the pages, in the order the window reaches them.
 enum class StartupStep {
-    PendingSales,     // reverse sales left pending by an earlier run (after the pages are set)
-    PasswordQueue,    // send card-holder password changes still waiting (after the company choice)
-    ServerRefresh,    // refresh the merchant settings from the server (municipality code 0)
+    PendingSales, // reverse sales left pending by an earlier run (after the pages are set)
+    PasswordQueue, // send card-holder password changes still waiting (after the company choice)
+    ServerRefresh, // refresh the merchant settings from the server (municipality code 0)
     CompanyListFetch, // fetch the companies the station may act for, before the second choice
 };
 
 // Shutdown steps owned by the pages.
 enum class CloseStep {
-    PendingSales,  // run when VENDA holds a pending row with a card number
+    PendingSales, // run when VENDA holds a pending row with a card number
     PasswordQueue, // offer password changes still waiting once more
 };
 
@@ -29,23 +29,23 @@ enum class CloseStep {
 // can act on one press. The window itself handles Esc, Enter/Down, Up and Ctrl+Shift
 // C, E, M, U; the others act once a page sets them.
 enum class HotKey {
-    AltT,       // "Efetuar venda nesse cartão" of the balance page
-    CtrlA,      // accumulated balance (employees page) or summary statement
-    CtrlR,      // summary statement with receipt block
-    CtrlS,      // accumulated balance of the registration
-    CtrlF5,     // switch to another institution
-    CtrlF6,     // switch to another merchant
-    Esc,        // close the window
-    EnterDown,  // next control
-    Up,         // previous control
-    F7,         // calculator
+    AltT, // "Efetuar venda nesse cartão" of the balance page
+    CtrlA, // accumulated balance (employees page) or summary statement
+    CtrlR, // summary statement with receipt block
+    CtrlS, // accumulated balance of the registration
+    CtrlF5, // switch to another institution
+    CtrlF6, // switch to another merchant
+    Esc, // close the window
+    EnterDown, // next control
+    Up, // previous control
+    F7, // calculator
     CtrlShiftB, // company data from the server
     CtrlShiftC, // contract print
     CtrlShiftE, // disabled option
     CtrlShiftM, // data folder path
     CtrlShiftU, // service page address
     CtrlShiftL, // support console
-    F11,        // connectivity probe
+    F11, // connectivity probe
 };
 
 // What the window hands the service client: its cnpjEstac, unidRel, versLocal,
@@ -64,11 +64,11 @@ public:
 
     void add(StartupStep step, const QString &name, Action action)
     {
-        m_startup[step].push_back({name, std::move(action)});
+        m_startup[step].push_back({ name, std::move(action) });
     }
     void add(CloseStep step, const QString &name, Action action)
     {
-        m_close[step].push_back({name, std::move(action)});
+        m_close[step].push_back({ name, std::move(action) });
     }
     // One action per key; a later call replaces the earlier one.
     void setKey(HotKey key, Action action) { m_keys[key] = std::move(action); }
@@ -119,8 +119,7 @@ private:
             n.action();
         return true;
     }
-    template <typename K>
-    static QStringList namesOf(const std::map<K, std::vector<Named>> &m, K k)
+    template <typename K> static QStringList namesOf(const std::map<K, std::vector<Named>> &m, K k)
     {
         QStringList out;
         const auto it = m.find(k);

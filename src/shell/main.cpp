@@ -1,7 +1,9 @@
+#include "shell/Programa.h"
+#include "shell/TFrmPrincipal.h"
+
 #include "platform/Platform.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[])
 {
@@ -10,10 +12,10 @@ int main(int argc, char *argv[])
     zx::Platform::install(zx::Platform::real(QApplication::arguments()));
     zx::Platform::paths().ensureExist();
 
-    QMainWindow w;
-    w.setObjectName(QStringLiteral("FrmPrincipal"));
-    w.setWindowTitle(QStringLiteral("ZENTrix"));
-    w.resize(800, 600);
-    w.show();
+    zx::Programa programa;
+    if (!programa.inicia(QApplication::arguments(), QApplication::applicationFilePath()))
+        return 0;
+    zx::Programa::instalaArquivos(QApplication::applicationDirPath());
+    programa.janela()->show();
     return app.exec();
 }
