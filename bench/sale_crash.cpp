@@ -7,6 +7,7 @@
 #include "sale_harness.h"
 
 #include "DemoSeed.h"
+#include "common/core/Money.h"
 #include "merchant/SaleJournal.h"
 #include "platform/fakes/FakePlatform.h"
 #include "service/Twc.h"

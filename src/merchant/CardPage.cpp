@@ -218,14 +218,13 @@ bool CardPage::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto *k = static_cast<QKeyEvent *>(event);
-        QWidget *foco = QApplication::focusWidget();
-        if (watched != foco || !enter(k))
+        if (!enter(k))
             break;
-        if (foco == m_f.edtNrCartao) {
+        if (watched == m_f.edtNrCartao) {
             EdtNrCartaoKeyEnter();
             return true;
         }
-        if (foco == m_edtValor || foco == m_edtAutoriz) {
+        if (watched == m_edtValor || watched == m_edtAutoriz) {
             EdtValorKeyEnter();
             return true;
         }

@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(memo(), expected);
         auto *imprimir = zxtest::byName<QPushButton>(frame.get(), QStringLiteral("BtnImprimir"));
         QVERIFY(imprimir->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), imprimir);
+        QCOMPARE(frame->focusWidget(), imprimir);
         QVERIFY(card()->text().isEmpty());
         QVERIFY(amount()->text().isEmpty());
         QCOMPARE(page->ultimaAutorizacao(), r.autor);
@@ -399,11 +399,12 @@ private slots:
         QVERIFY(!zxtest::byName<QLabel>(frame.get(), QStringLiteral("LblConsDadCart"))->isVisible());
         QVERIFY(card()->text().isEmpty());
 
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : frame.get(), Qt::Key_T,
-                        Qt::AltModifier);
+        QApplication::setActiveWindow(frame.get());
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        QTest::keyClick(frame->focusWidget() ? frame->focusWidget() : frame.get(), Qt::Key_T, Qt::AltModifier);
         QCOMPARE(frame->activeCardPage(), TFrmPrincipal::Page::Autorizar);
         QCOMPARE(card()->text(), Demo::card());
-        QTRY_COMPARE(QApplication::focusWidget(), zxtest::byName<QLineEdit>(frame.get(), QStringLiteral("edtQtdParc")));
+        QTRY_COMPARE(frame->focusWidget(), zxtest::byName<QLineEdit>(frame.get(), QStringLiteral("edtQtdParc")));
     }
 };
 
