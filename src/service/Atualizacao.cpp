@@ -36,8 +36,8 @@ void baixaAtualizacao(Twc &wc, bool mostrar, QString versao)
 
     // "-c" resumes a partial package; the output name is fixed so that the hand-over
     // at the next start finds it whatever the address ends with.
-    const QStringList args{QStringLiteral("-c"), QStringLiteral("-O"), kPacoteAtualizacao,
-                           ServiceSettings::updateUrl()};
+    const QStringList args { QStringLiteral("-c"), QStringLiteral("-O"), kPacoteAtualizacao,
+        ServiceSettings::updateUrl() };
 #ifdef Q_OS_WIN
     const QString downloader = paths.inProgram(QStringLiteral("wget.exe"));
 #else

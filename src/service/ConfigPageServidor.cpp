@@ -8,12 +8,12 @@
 
 namespace zx {
 
-ConfigPageServidor::ConfigPageServidor(Twc &wc, MainState &state, Acao alteraTipoSistema,
-                                       Acao encerraAplicacao)
-    : m_wc(wc),
-      m_state(state),
-      m_alteraTipoSistema(std::move(alteraTipoSistema)),
-      m_encerraAplicacao(std::move(encerraAplicacao))
+ConfigPageServidor::ConfigPageServidor(
+    Twc &wc, MainState &state, Acao alteraTipoSistema, Acao encerraAplicacao)
+    : m_wc(wc)
+    , m_state(state)
+    , m_alteraTipoSistema(std::move(alteraTipoSistema))
+    , m_encerraAplicacao(std::move(encerraAplicacao))
 {
 }
 
@@ -23,8 +23,8 @@ void ConfigPageServidor::buscaDadosEmpresa(ConfigPage &page)
     if (!row)
         return;
     auto v = [&](const char *name) { return protocol::vlrRegByName(*row, QLatin1String(name)); };
-    page.aplicaDadosEmpresa(v("DESCR_PESSO"), v("FANTA_PESSO"), v("LOGRA_PESSO"),
-                            v("TELEF_PESSO"), v("NRRES_PESSO"), v("BAIRR_PESSO"));
+    page.aplicaDadosEmpresa(v("DESCR_PESSO"), v("FANTA_PESSO"), v("LOGRA_PESSO"), v("TELEF_PESSO"),
+        v("NRRES_PESSO"), v("BAIRR_PESSO"));
 }
 
 void ConfigPageServidor::buscaListaEmpresas(ConfigPage &page)
@@ -32,9 +32,15 @@ void ConfigPageServidor::buscaListaEmpresas(ConfigPage &page)
     zx::buscaListaEmpresas(m_wc, page.cnpjDigitos());
 }
 
-void ConfigPageServidor::atualizaParamWeb(ConfigPage &) { zx::atualizaParamWeb(m_wc, m_state); }
+void ConfigPageServidor::atualizaParamWeb(ConfigPage &)
+{
+    zx::atualizaParamWeb(m_wc, m_state);
+}
 
-void ConfigPageServidor::baixaAtualizacao(ConfigPage &) { zx::baixaAtualizacao(m_wc, true, {}); }
+void ConfigPageServidor::baixaAtualizacao(ConfigPage &)
+{
+    zx::baixaAtualizacao(m_wc, true, {});
+}
 
 void ConfigPageServidor::alteraTipoSistema(ConfigPage &page)
 {

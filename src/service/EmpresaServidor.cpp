@@ -19,8 +19,7 @@ using protocol::vlrRegByName;
 
 std::optional<protocol::TRegist> consultaDadosEmpresa(Twc &wc, const QString &cnpj)
 {
-    return wc.getRegUnicoXML(
-        wc.getIDWeb(),
+    return wc.getRegUnicoXML(wc.getIDWeb(),
         QStringLiteral("select DESCR_PESSO, FANTA_PESSO, LOGRA_PESSO, TELEF_PESSO, NRRES_PESSO, "
                        "BAIRR_PESSO from kv_pessoa where CNPJ_PESSO = ")
             + encrip(funcao::SoNumero(cnpj)));
@@ -29,8 +28,7 @@ std::optional<protocol::TRegist> consultaDadosEmpresa(Twc &wc, const QString &cn
 bool buscaListaEmpresas(Twc &wc, const QString &cnpj)
 {
     const QString digitos = funcao::SoNumero(cnpj);
-    const QString reply = wc.getDSXML(
-        wc.getIDWeb(),
+    const QString reply = wc.getDSXML(wc.getIDWeb(),
         QStringLiteral("select P.CNPJ_PESSO, P.FANTA_PESSO, I.TIPO_INSTI from KV_INSTITUICAO I "
                        "join KV_PESSOA P on I.CNPJ_INSTI = P.CNPJ_PESSO where P.CNPJ_RESPO = ")
             + encrip(digitos) + QStringLiteral(" or P.CNPJ_PESSO = ") + encrip(digitos),
@@ -54,14 +52,14 @@ namespace {
 bool aplicaRegistro(const protocol::TRegist &row, MainState &state, bool completo)
 {
     StationSettings settings;
-    CodigosEstacao codigos{state.segmentCode, state.municipalityCode};
+    CodigosEstacao codigos { state.segmentCode, state.municipalityCode };
     bool ok;
     if (completo) {
         ok = aplicaParamFornecedor(settings,
-                                   {vlrRegByName(row, QStringLiteral("SEGME_FORNE")),
-                                    vlrRegByName(row, QStringLiteral("PARCE_FORNE")),
-                                    vlrRegByName(row, QStringLiteral("MUNIC_FORNE"))},
-                                   codigos);
+            { vlrRegByName(row, QStringLiteral("SEGME_FORNE")),
+                vlrRegByName(row, QStringLiteral("PARCE_FORNE")),
+                vlrRegByName(row, QStringLiteral("MUNIC_FORNE")) },
+            codigos);
         if (ok) {
             state.employeeSearchKind = settings.tipPesq();
             ok = settings.setValorMensa(vlrRegByName(row, QStringLiteral("VALOR_MENSA")));
@@ -80,8 +78,7 @@ bool aplicaRegistro(const protocol::TRegist &row, MainState &state, bool complet
 void atualizaParamWeb(Twc &wc, MainState &state)
 {
     const QString digitos = funcao::SoNumero(state.stationCnpj);
-    std::optional<protocol::TRegist> row = wc.getRegUnicoXML(
-        wc.getIDWeb(),
+    std::optional<protocol::TRegist> row = wc.getRegUnicoXML(wc.getIDWeb(),
         QStringLiteral("select F.MXPAR_FORNE as PARCE_FORNE, P.CHAVE_MUNIC as MUNIC_FORNE, "
                        "F.SEGME_FORNE, FF.CREDI_FIEL, FF.DESCO_FIEL, F.VALOR_MENSA from "
                        "KV_FORNECEDOR F join KV_PESSOA P on F.CNPJ_FORNE = P.CNPJ_PESSO  left "
@@ -94,9 +91,9 @@ void atualizaParamWeb(Twc &wc, MainState &state)
             return;
         completo = false;
         row = wc.getRegUnicoXML(wc.getIDWeb(),
-                                QStringLiteral("select P.CHAVE_MUNIC as MUNIC_FORNE from "
-                                               "KV_PESSOA P where P.CNPJ_PESSO = ")
-                                    + encrip(digitos));
+            QStringLiteral("select P.CHAVE_MUNIC as MUNIC_FORNE from "
+                           "KV_PESSOA P where P.CNPJ_PESSO = ")
+                + encrip(digitos));
         if (!row)
             return;
     }

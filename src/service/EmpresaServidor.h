@@ -13,8 +13,8 @@ class Twc;
 struct MainState;
 
 inline const QString kArquivoListaEmpresas = QStringLiteral("confInsti.xml");
-inline const QString kMsgErroAjusteLocal =
-    QStringLiteral("Erro ao tentar ajustar informações locais!!!");
+inline const QString kMsgErroAjusteLocal
+    = QStringLiteral("Erro ao tentar ajustar informações locais!!!");
 
 // The company's registration row (DESCR_PESSO, FANTA_PESSO, LOGRA_PESSO, TELEF_PESSO,
 // NRRES_PESSO, BAIRR_PESSO), or none.

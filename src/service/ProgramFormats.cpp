@@ -13,14 +13,17 @@ QLocale programLocale()
     return l;
 }
 
-void setVarGlobApp() { QLocale::setDefault(programLocale()); }
+void setVarGlobApp()
+{
+    QLocale::setDefault(programLocale());
+}
 
 bool programFormatsActive()
 {
     const QLocale l;
     return l.decimalPoint() == QLatin1String(",") && l.groupSeparator() == QLatin1String(".")
-           && l.dateFormat(QLocale::ShortFormat) == QLatin1String("dd/MM/yyyy")
-           && l.toString(QDate(2024, 1, 5), QLocale::ShortFormat) == QLatin1String("05/01/2024");
+        && l.dateFormat(QLocale::ShortFormat) == QLatin1String("dd/MM/yyyy")
+        && l.toString(QDate(2024, 1, 5), QLocale::ShortFormat) == QLatin1String("05/01/2024");
 }
 
 } // namespace zx

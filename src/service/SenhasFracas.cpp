@@ -6,12 +6,12 @@ namespace zx {
 
 QStringList senhasFracasFixas()
 {
-    QStringList out{QStringLiteral("123456"), QStringLiteral("654321")};
+    QStringList out { QStringLiteral("123456"), QStringLiteral("654321") };
     for (int d = 0; d <= 9; ++d)
         out << QString(6, QChar(u'0' + d));
     auto pares = [](int a, int b, int c) {
         QString s;
-        for (int x : {a, b, c})
+        for (int x : { a, b, c })
             s += QString(2, QChar(u'0' + x));
         return s;
     };
@@ -22,7 +22,10 @@ QStringList senhasFracasFixas()
     return out;
 }
 
-QString senhaSubstitutaSequencia() { return protocol::getMD5(senhasFracasFixas().first()); }
+QString senhaSubstitutaSequencia()
+{
+    return protocol::getMD5(senhasFracasFixas().first());
+}
 
 bool ehSenhaFraca(const QString &valor, const QString &nascimentoDdMMyy)
 {
@@ -36,7 +39,10 @@ bool ehSenhaFraca(const QString &valor, const QString &nascimentoDdMMyy)
 }
 
 namespace {
-bool digito(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool digito(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 } // namespace
 
 bool temSequenciaDeTres(const QString &senha)

@@ -3,11 +3,16 @@
 namespace zx {
 
 ServiceError::ServiceError(Kind kind, const QString &message)
-    : std::runtime_error(message.toStdString()), m_kind(kind), m_message(message)
+    : std::runtime_error(message.toStdString())
+    , m_kind(kind)
+    , m_message(message)
 {
 }
 
-QString ServiceError::kindName() const { return kindName(m_kind); }
+QString ServiceError::kindName() const
+{
+    return kindName(m_kind);
+}
 
 QString ServiceError::kindName(Kind kind)
 {

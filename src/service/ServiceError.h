@@ -11,11 +11,11 @@ class ServiceError : public std::runtime_error {
 public:
     enum class Kind {
         Connection, // refused, unreachable, reset, name not found
-        Timeout,    // a phase (connect, send, receive) waited longer than allowed
-        Http,       // an HTTP status other than 200 without a SOAP fault
-        Fault,      // a SOAP fault returned by the server
-        Reply,      // the reply could not be read (envelope, packing, record list)
-        Internal,   // anything else raised on the way (no request or a broken one)
+        Timeout, // a phase (connect, send, receive) waited longer than allowed
+        Http, // an HTTP status other than 200 without a SOAP fault
+        Fault, // a SOAP fault returned by the server
+        Reply, // the reply could not be read (envelope, packing, record list)
+        Internal, // anything else raised on the way (no request or a broken one)
     };
 
     ServiceError(Kind kind, const QString &message);

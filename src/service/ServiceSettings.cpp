@@ -14,9 +14,8 @@ QString &overrideBase()
 QString readConfig(const QString &key, const QString &def)
 {
     const StationSettings settings;
-    const QString v = settings.installFile()
-                          .readString(StationSettings::kConfig, key, QString())
-                          .trimmed();
+    const QString v
+        = settings.installFile().readString(StationSettings::kConfig, key, QString()).trimmed();
     return v.isEmpty() ? def : v;
 }
 } // namespace
@@ -37,15 +36,24 @@ QString ServiceSettings::normalizedBase(const QString &base)
 ServiceEndpoint ServiceSettings::endpoint()
 {
     ServiceEndpoint e;
-    e.base = normalizedBase(overrideBase().isEmpty() ? readConfig(kBaseKey, defaultBase())
-                                                     : overrideBase());
+    e.base = normalizedBase(
+        overrideBase().isEmpty() ? readConfig(kBaseKey, defaultBase()) : overrideBase());
     e.ns = readConfig(kNamespaceKey, defaultNamespace());
     return e;
 }
 
-QString ServiceSettings::updateUrl() { return readConfig(kUpdateUrlKey, defaultUpdateUrl()); }
+QString ServiceSettings::updateUrl()
+{
+    return readConfig(kUpdateUrlKey, defaultUpdateUrl());
+}
 
-void ServiceSettings::setBaseOverride(const QString &base) { overrideBase() = base.trimmed(); }
-QString ServiceSettings::baseOverride() { return overrideBase(); }
+void ServiceSettings::setBaseOverride(const QString &base)
+{
+    overrideBase() = base.trimmed();
+}
+QString ServiceSettings::baseOverride()
+{
+    return overrideBase();
+}
 
 } // namespace zx

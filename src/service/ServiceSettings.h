@@ -18,8 +18,8 @@
 namespace zx {
 
 struct ServiceEndpoint {
-    QString base;      // ends with "/"
-    QString ns;        // namespace URI
+    QString base; // ends with "/"
+    QString ns; // namespace URI
 
     // base + service + ".asmx"
     QString url(const QString &service) const;

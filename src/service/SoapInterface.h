@@ -15,7 +15,10 @@ public:
     SoapClient &client() { return m_client; }
 
 protected:
-    explicit SoapInterface(const QString &service) : m_client(service) {}
+    explicit SoapInterface(const QString &service)
+        : m_client(service)
+    {
+    }
     SoapInterface(const QString &service, const ServiceEndpoint &endpoint)
         : m_client(service, endpoint)
     {

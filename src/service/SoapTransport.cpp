@@ -32,7 +32,7 @@ public:
         const QHostAddress address(host);
         if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0
             || (!address.isNull() && address.isLoopback()))
-            return {QNetworkProxy(QNetworkProxy::NoProxy)};
+            return { QNetworkProxy(QNetworkProxy::NoProxy) };
         return systemProxyForQuery(query);
     }
 };
@@ -71,30 +71,34 @@ bool isNetworkLayerError(QNetworkReply::NetworkError e)
 
 } // namespace
 
-SoapTimeouts SoapTransport::defaultTimeouts() { return processTimeouts(); }
+SoapTimeouts SoapTransport::defaultTimeouts()
+{
+    return processTimeouts();
+}
 void SoapTransport::setDefaultTimeouts(const SoapTimeouts &timeouts)
 {
     processTimeouts() = timeouts;
 }
 
-SoapTransport::SoapTransport() : m_timeouts(processTimeouts()) {}
+SoapTransport::SoapTransport()
+    : m_timeouts(processTimeouts())
+{
+}
 
-SoapTransport::Reply SoapTransport::post(const QUrl &endpoint, const QByteArray &soapAction,
-                                         const QByteArray &envelope) const
+SoapTransport::Reply SoapTransport::post(
+    const QUrl &endpoint, const QByteArray &soapAction, const QByteArray &envelope) const
 {
     if (!endpoint.isValid() || endpoint.scheme().isEmpty() || endpoint.host().isEmpty())
         throw ServiceError(ServiceError::Kind::Connection,
-                           QStringLiteral("Endereço do serviço inválido: %1")
-                               .arg(endpoint.toString()));
+            QStringLiteral("Endereço do serviço inválido: %1").arg(endpoint.toString()));
 
     QNetworkRequest request(endpoint);
-    request.setHeader(QNetworkRequest::ContentTypeHeader,
-                      QByteArrayLiteral("text/xml; charset=utf-8"));
+    request.setHeader(
+        QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("text/xml; charset=utf-8"));
     request.setRawHeader("SOAPAction", '"' + soapAction + '"');
     const QString version = QCoreApplication::applicationVersion();
     request.setHeader(QNetworkRequest::UserAgentHeader,
-                      version.isEmpty() ? QStringLiteral("Zentrix")
-                                        : QStringLiteral("Zentrix/") + version);
+        version.isEmpty() ? QStringLiteral("Zentrix") : QStringLiteral("Zentrix/") + version);
     request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
     request.setTransferTimeout(0); // the phases below keep time
 
@@ -111,7 +115,7 @@ SoapTransport::Reply SoapTransport::post(const QUrl &endpoint, const QByteArray 
     auto enter = [&](Phase p) {
         phase = p;
         const int ms = p == Phase::Connect ? m_timeouts.connectMs
-                       : p == Phase::Send  ? m_timeouts.sendMs
+            : p == Phase::Send             ? m_timeouts.sendMs
                                            : m_timeouts.receiveMs;
         timer.start(qMax(1, ms));
     };
@@ -126,8 +130,7 @@ SoapTransport::Reply SoapTransport::post(const QUrl &endpoint, const QByteArray 
         else if (phase == Phase::Send)
             enter(Phase::Send);
     });
-    QObject::connect(reply, &QNetworkReply::requestSent, &loop,
-                     [&] { enter(Phase::Receive); });
+    QObject::connect(reply, &QNetworkReply::requestSent, &loop, [&] { enter(Phase::Receive); });
     auto received = [&] {
         enter(Phase::Receive);
         body += reply->readAll();
@@ -159,15 +162,13 @@ SoapTransport::Reply SoapTransport::post(const QUrl &endpoint, const QByteArray 
 
     if (timedOut)
         throw ServiceError(ServiceError::Kind::Timeout,
-                           QStringLiteral("Tempo esgotado ao %1 (%2)")
-                               .arg(phaseText(phase), endpoint.toString()));
+            QStringLiteral("Tempo esgotado ao %1 (%2)").arg(phaseText(phase), endpoint.toString()));
     if (tooLarge)
         throw ServiceError(ServiceError::Kind::Reply,
-                           QStringLiteral("Resposta maior que o limite de %1 bytes")
-                               .arg(kMaxReplyBytes));
+            QStringLiteral("Resposta maior que o limite de %1 bytes").arg(kMaxReplyBytes));
     if (isNetworkLayerError(error) || !status.isValid())
         throw ServiceError(ServiceError::Kind::Connection,
-                           QStringLiteral("%1 (%2)").arg(errorText, endpoint.toString()));
+            QStringLiteral("%1 (%2)").arg(errorText, endpoint.toString()));
 
     Reply out;
     out.status = status.toInt();

@@ -22,7 +22,7 @@ public:
     static constexpr qint64 kMaxReplyBytes = 64 * 1024 * 1024;
 
     struct Reply {
-        int status = 0;           // HTTP status code
+        int status = 0; // HTTP status code
         QByteArray contentType;
         QByteArray body;
     };
@@ -39,8 +39,8 @@ public:
     // server gave (200 or not: a fault travels with status 500 and the caller reads
     // it). Throws ServiceError (Connection, Timeout, Reply) when no complete HTTP
     // reply arrived.
-    Reply post(const QUrl &endpoint, const QByteArray &soapAction,
-               const QByteArray &envelope) const;
+    Reply post(
+        const QUrl &endpoint, const QByteArray &soapAction, const QByteArray &envelope) const;
 
 private:
     SoapTimeouts m_timeouts;

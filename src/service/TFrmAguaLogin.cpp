@@ -73,8 +73,14 @@ TFrmAguaLogin::TFrmAguaLogin(const QColor &cor, QWidget *parent)
     lay->addWidget(m_cancelar, 0, Qt::AlignHCenter);
 }
 
-void TFrmAguaLogin::setMensagem(const QString &texto) { m_label->setText(texto); }
-QString TFrmAguaLogin::mensagem() const { return m_label->text(); }
+void TFrmAguaLogin::setMensagem(const QString &texto)
+{
+    m_label->setText(texto);
+}
+QString TFrmAguaLogin::mensagem() const
+{
+    return m_label->text();
+}
 
 void TFrmAguaLogin::reject()
 {
@@ -147,6 +153,9 @@ void fechaAguarde()
     delete gone;
 }
 
-TFrmAguaLogin *frmAguarde() { return current(); }
+TFrmAguaLogin *frmAguarde()
+{
+    return current();
+}
 
 } // namespace zx

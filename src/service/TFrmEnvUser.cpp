@@ -27,7 +27,8 @@ protected:
 } // namespace
 
 TFrmEnvUser::TFrmEnvUser(bool novaSenha, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_novaSenha(novaSenha)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    , m_novaSenha(novaSenha)
 {
     setObjectName(QStringLiteral("FrmEnvUser"));
     setFixedSize(245, 125);
@@ -85,7 +86,7 @@ TFrmEnvUser::TFrmEnvUser(bool novaSenha, QWidget *parent)
 void TFrmEnvUser::prepara(const QString &prompt, const QColor &cor, bool dica)
 {
     m_cor = cor;
-    for (QLabel *l : {m_lblSenha, m_lblAux}) {
+    for (QLabel *l : { m_lblSenha, m_lblAux }) {
         QPalette p = l->palette();
         p.setColor(QPalette::WindowText, cor);
         l->setPalette(p);
@@ -111,7 +112,10 @@ void TFrmEnvUser::prepara(const QString &prompt, const QColor &cor, bool dica)
     }
 }
 
-QString TFrmEnvUser::resultado() const { return m_ins->CNPJInsti(); }
+QString TFrmEnvUser::resultado() const
+{
+    return m_ins->CNPJInsti();
+}
 
 void TFrmEnvUser::showEvent(QShowEvent *event)
 {

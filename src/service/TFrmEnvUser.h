@@ -15,13 +15,14 @@ class TFrmEnvUser : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kMaxDigitos = 6;
-    static inline const QString kRodapeVazio =
-        QStringLiteral("pressione ESC para Cancelar a solicitação");
+    static inline const QString kRodapeVazio
+        = QStringLiteral("pressione ESC para Cancelar a solicitação");
     static inline const QString kRodapeDigitos = QStringLiteral("ESC - Limpar a senha");
-    static inline const QString kComposicao =
-        QStringLiteral("Composição da senha: 6 caracteres numéricos");
-    static inline const QString kDica = QStringLiteral(
-        "        ATENÇÃO!!!\rSe o  usuário  ainda  não\rcadastrou a senha,  pres-\rsione a tecla ENTER.");
+    static inline const QString kComposicao
+        = QStringLiteral("Composição da senha: 6 caracteres numéricos");
+    static inline const QString kDica
+        = QStringLiteral("        ATENÇÃO!!!\rSe o  usuário  ainda  não\rcadastrou a senha,  "
+                         "pres-\rsione a tecla ENTER.");
 
     explicit TFrmEnvUser(bool novaSenha, QWidget *parent = nullptr);
 

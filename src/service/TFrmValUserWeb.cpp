@@ -76,8 +76,14 @@ TFrmValUserWeb::TFrmValUserWeb(QWidget *parent)
     });
 }
 
-QString TFrmValUserWeb::usuario() const { return m_usuario->text(); }
-QString TFrmValUserWeb::senha() const { return m_senha->text(); }
+QString TFrmValUserWeb::usuario() const
+{
+    return m_usuario->text();
+}
+QString TFrmValUserWeb::senha() const
+{
+    return m_senha->text();
+}
 
 void TFrmValUserWeb::primeiroTique()
 {

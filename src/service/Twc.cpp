@@ -31,7 +31,8 @@ void mostraMsgConexao(MsgConexao m)
         MsgErro(textoMsgConexao(m));
 }
 
-Twc::Twc(QObject *parent) : QObject(parent)
+Twc::Twc(QObject *parent)
+    : QObject(parent)
 {
     setObjectName(QStringLiteral("WC"));
     m_chave.resize(16);
@@ -57,11 +58,14 @@ QString Twc::scramble(const QString &text) const
     return out;
 }
 
-QString Twc::unscramble(const QString &text) const { return scramble(text); }
+QString Twc::unscramble(const QString &text) const
+{
+    return scramble(text);
+}
 
 UsuarioWeb Twc::usuarioWeb() const
 {
-    return {unscramble(m_loginWeb), unscramble(m_senhaWeb)};
+    return { unscramble(m_loginWeb), unscramble(m_senhaWeb) };
 }
 
 void Twc::guardaUsuarioWeb(const UsuarioWeb &u)
@@ -76,18 +80,27 @@ void Twc::limpaLoginWeb()
     m_senhaWeb.clear();
 }
 
-QString Twc::getIDWeb() const { return protocol::getIDWeb(Platform::clock().today()); }
-QString Twc::getIDWebMD5() const { return protocol::getIDWebMD5(Platform::clock().today()); }
+QString Twc::getIDWeb() const
+{
+    return protocol::getIDWeb(Platform::clock().today());
+}
+QString Twc::getIDWebMD5() const
+{
+    return protocol::getIDWebMD5(Platform::clock().today());
+}
 
-QByteArray Twc::zip(const QString &text) { return protocol::getZip(text); }
+QByteArray Twc::zip(const QString &text)
+{
+    return protocol::getZip(text);
+}
 
 QString Twc::unzip(const QByteArray &packed)
 {
     QString why;
     const std::optional<QString> text = protocol::getUnzip(packed, &why);
     if (!text)
-        throw ServiceError(ServiceError::Kind::Reply,
-                           QStringLiteral("Resposta compactada inválida: %1").arg(why));
+        throw ServiceError(
+            ServiceError::Kind::Reply, QStringLiteral("Resposta compactada inválida: %1").arg(why));
     return *text;
 }
 
@@ -125,9 +138,8 @@ bool Twc::trataErroServidor(const QString &reply, bool mensaRetor)
     if (!contemErro(reply))
         return false;
     Platform::dialogs().message(kCaption,
-                                mensaRetor ? getParam(reply, QStringLiteral("MENSA_RETOR"))
-                                           : reply,
-                                MsgIcon::Error, MsgButton::Ok);
+        mensaRetor ? getParam(reply, QStringLiteral("MENSA_RETOR")) : reply, MsgIcon::Error,
+        MsgButton::Ok);
     verificaUsuarioRejeitado(reply);
     return true;
 }

@@ -29,18 +29,18 @@
 namespace zx {
 
 // The three connection messages (error boxes, OK only).
-inline const QString kMsgConexaoInternet =
-    QStringLiteral("Erro ao tentar acessar. Verifique a conexão com a Internet!!!");
-inline const QString kMsgConexaoPagina =
-    QStringLiteral("Erro ao tentar acessar. Tente acessar uma página da internet!!!");
-inline const QString kMsgConexaoRelatorio =
-    QStringLiteral("Erro ao tentar gerar o relatório. Verifique a conexão!!!");
+inline const QString kMsgConexaoInternet
+    = QStringLiteral("Erro ao tentar acessar. Verifique a conexão com a Internet!!!");
+inline const QString kMsgConexaoPagina
+    = QStringLiteral("Erro ao tentar acessar. Tente acessar uma página da internet!!!");
+inline const QString kMsgConexaoRelatorio
+    = QStringLiteral("Erro ao tentar gerar o relatório. Verifique a conexão!!!");
 
 enum class MsgConexao {
-    Nenhuma,        // the failure is silent (the caller reports it)
-    Internet,       // SQL, merchant and invoicing operations
+    Nenhuma, // the failure is silent (the caller reports it)
+    Internet, // SQL, merchant and invoicing operations
     PaginaInternet, // user validation, operations with the web user, clock, probe
-    Relatorio,      // report operations
+    Relatorio, // report operations
 };
 QString textoMsgConexao(MsgConexao m);
 // Shows the message in an error box (nothing for Nenhuma).
@@ -71,8 +71,8 @@ class Twc : public QObject {
 public:
     // Raised after a reply carried the server's version: the handler may change the
     // reply in place.
-    using TAfterCprVers = std::function<void(Twc &Sender, QString &Retorno, bool &VersDifer,
-                                             QString &versWEB)>;
+    using TAfterCprVers
+        = std::function<void(Twc &Sender, QString &Retorno, bool &VersDifer, QString &versWEB)>;
 
     explicit Twc(QObject *parent = nullptr);
     ~Twc() override;

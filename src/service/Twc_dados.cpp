@@ -13,7 +13,7 @@ namespace zx {
 QString Twc::getDSXML(const QString &id, const QString &sql, bool mostraMsg)
 {
     // No wait window: the callers show their own.
-    const QString reply = operacao(FormaOperacao{}, QString(), [&] {
+    const QString reply = operacao(FormaOperacao {}, QString(), [&] {
         kv3Soap kv3;
         const QString text = unzip(kv3.getDSXML2(zip(id), zip(sql), false));
         return protocol::escapeAmpersands(protocol::foldAccents(text));
@@ -23,21 +23,22 @@ QString Twc::getDSXML(const QString &id, const QString &sql, bool mostraMsg)
     if (mostraMsg)
         mostraMsgConexao(MsgConexao::Internet);
     return kErroClasse + m_ultimaFalha->kindName() + QStringLiteral(" - Mensagem: ")
-           + m_ultimaFalha->message();
+        + m_ultimaFalha->message();
 }
 
 bool Twc::execSQL(const QString &id, const QString &sql, bool mostraMsg)
 {
-    return operacao(FormaOperacao{.falha = mostraMsg ? MsgConexao::Internet : MsgConexao::Nenhuma},
-                    false, [&] {
-                        kv3Soap kv3;
-                        return kv3.execSQL2(zip(id), zip(sql));
-                    });
+    return operacao(
+        FormaOperacao { .falha = mostraMsg ? MsgConexao::Internet : MsgConexao::Nenhuma }, false,
+        [&] {
+            kv3Soap kv3;
+            return kv3.execSQL2(zip(id), zip(sql));
+        });
 }
 
 bool Twc::execTrans(const QString &id, const QString &dadXML)
 {
-    const QString reply = operacao(FormaOperacao{}, QString(), [&] {
+    const QString reply = operacao(FormaOperacao {}, QString(), [&] {
         kv3Soap kv3;
         return unzip(kv3.execTrans(zip(id), zip(dadXML)));
     });

@@ -1,8 +1,8 @@
 // The connectivity probe, the server clock and the version marker of report replies.
 #include "service/Twc.h"
 
-#include "platform/Platform.h"
 #include "common/Messages.h"
+#include "platform/Platform.h"
 #include "service/VersaoPrograma.h"
 #include "service/kv1Soap.h"
 #include "service/kv3Soap.h"
@@ -42,27 +42,27 @@ QString Twc::getConWS(bool mostra)
 
 QDate Twc::getDatWEB(QString &versao)
 {
-    const std::optional<protocol::TRegist> row =
-        operacao(FormaOperacao{.falha = MsgConexao::PaginaInternet},
-                 std::optional<protocol::TRegist>(), [] {
-                     kv3Soap kv3;
-                     return linhaRelogio(kv3.getDatHor());
-                 });
+    const std::optional<protocol::TRegist> row
+        = operacao(FormaOperacao { .falha = MsgConexao::PaginaInternet },
+            std::optional<protocol::TRegist>(), [] {
+                kv3Soap kv3;
+                return linhaRelogio(kv3.getDatHor());
+            });
     if (!row)
         return {};
     versao = protocol::vlrRegByName(*row, QStringLiteral("VERSAO"));
     return QDate::fromString(protocol::vlrRegByName(*row, QStringLiteral("DATA")).trimmed(),
-                             QStringLiteral("dd/MM/yyyy"));
+        QStringLiteral("dd/MM/yyyy"));
 }
 
 QTime Twc::getHoraWEB(QString &versao)
 {
-    const std::optional<protocol::TRegist> row =
-        operacao(FormaOperacao{.falha = MsgConexao::PaginaInternet},
-                 std::optional<protocol::TRegist>(), [] {
-                     kv3Soap kv3;
-                     return linhaRelogio(kv3.getDatHor());
-                 });
+    const std::optional<protocol::TRegist> row
+        = operacao(FormaOperacao { .falha = MsgConexao::PaginaInternet },
+            std::optional<protocol::TRegist>(), [] {
+                kv3Soap kv3;
+                return linhaRelogio(kv3.getDatHor());
+            });
     if (!row)
         return {};
     versao = protocol::vlrRegByName(*row, QStringLiteral("VERSAO"));

@@ -38,8 +38,8 @@ bool Twc::obtemUsuarioWeb(bool reusar, UsuarioWeb &usuario)
 bool Twc::setLoginStrEnv(QString &parametros, bool reusar)
 {
     auto acrescenta = [&](const UsuarioWeb &u) {
-        parametros += QStringLiteral("&LOGIN_USER=") + u.login + QStringLiteral("&SENHA_USER=")
-                      + u.senha;
+        parametros
+            += QStringLiteral("&LOGIN_USER=") + u.login + QStringLiteral("&SENHA_USER=") + u.senha;
     };
     if (reusar && temUsuarioWeb()) {
         acrescenta(usuarioWeb());
@@ -61,17 +61,18 @@ bool Twc::valUserWeb(QString &login)
     UsuarioWeb u;
     if (!rodaDialogoUsuario(u))
         return false;
-    const QString pedido = protocol::recordListText(
-        {QStringLiteral("LOGIN_USER"), QStringLiteral("SENHA_USER"), QStringLiteral("CNPJ_FORNE"),
-         QStringLiteral("TIPO_AUTOR")},
-        {u.login.trimmed(), u.senha, funcao::SoNumero(cnpjEstac).trimmed(), QStringLiteral("VD")});
-    const QString resposta =
-        operacao(FormaOperacao{.aguarde = QStringLiteral("Aguarde. Validando o usuário!!!"),
-                               .falha = MsgConexao::PaginaInternet},
-                 QString(), [&] {
-                     kv3Soap kv3;
-                     return kv3.getUserOk(getIDWebMD5(), pedido);
-                 });
+    const QString pedido
+        = protocol::recordListText({ QStringLiteral("LOGIN_USER"), QStringLiteral("SENHA_USER"),
+                                       QStringLiteral("CNPJ_FORNE"), QStringLiteral("TIPO_AUTOR") },
+            { u.login.trimmed(), u.senha, funcao::SoNumero(cnpjEstac).trimmed(),
+                QStringLiteral("VD") });
+    const QString resposta
+        = operacao(FormaOperacao { .aguarde = QStringLiteral("Aguarde. Validando o usuário!!!"),
+                       .falha = MsgConexao::PaginaInternet },
+            QString(), [&] {
+                kv3Soap kv3;
+                return kv3.getUserOk(getIDWebMD5(), pedido);
+            });
     if (m_ultimaFalha)
         return false;
     if (resposta.toUpper().contains(QLatin1String("SUCESSO"))) {
@@ -90,8 +91,8 @@ QString Twc::getEnvUser(const QString &prompt, bool novaSenha, bool dica)
     QString senha = dlg.resultado();
     if (novaSenha && !senha.trimmed().isEmpty() && senha != QLatin1String("SS")
         && temSequenciaDeTres(senha)) {
-        Platform::dialogs().message(
-            kCaption, QStringLiteral("Não é permitido três ou mais caracteres em seqüência!!!"),
+        Platform::dialogs().message(kCaption,
+            QStringLiteral("Não é permitido três ou mais caracteres em seqüência!!!"),
             MsgIcon::Error, MsgButton::Ok);
         senha = senhaSubstitutaSequencia();
     }

@@ -7,7 +7,10 @@ namespace zx {
 
 class kv1Soap : public SoapInterface {
 public:
-    kv1Soap() : SoapInterface(QStringLiteral("kv1")) {}
+    kv1Soap()
+        : SoapInterface(QStringLiteral("kv1"))
+    {
+    }
     explicit kv1Soap(const ServiceEndpoint &endpoint)
         : SoapInterface(QStringLiteral("kv1"), endpoint)
     {
@@ -16,20 +19,23 @@ public:
     QString getResp() { return callString(QStringLiteral("getResp"), {}); }
     QByteArray getResCart(const QByteArray &idCliente, const QByteArray &prmSaldo)
     {
-        return callBytes(QStringLiteral("getResCart"), {idCliente, prmSaldo});
+        return callBytes(QStringLiteral("getResCart"), { idCliente, prmSaldo });
     }
     QByteArray getAutoriz(const QByteArray &idCliente, const QByteArray &prmAutor)
     {
-        return callBytes(QStringLiteral("getAutoriz"), {idCliente, prmAutor});
+        return callBytes(QStringLiteral("getAutoriz"), { idCliente, prmAutor });
     }
     QByteArray CancAutoriz(const QByteArray &idCliente, const QByteArray &prmAutor)
     {
-        return callBytes(QStringLiteral("CancAutoriz"), {idCliente, prmAutor});
+        return callBytes(QStringLiteral("CancAutoriz"), { idCliente, prmAutor });
     }
 
 protected:
     // kv1_F: the same declarations under another service name.
-    explicit kv1Soap(const QString &service) : SoapInterface(service) {}
+    explicit kv1Soap(const QString &service)
+        : SoapInterface(service)
+    {
+    }
     kv1Soap(const QString &service, const ServiceEndpoint &endpoint)
         : SoapInterface(service, endpoint)
     {

@@ -6,7 +6,10 @@ namespace zx {
 
 class kv1_FSoap : public kv1Soap {
 public:
-    kv1_FSoap() : kv1Soap(QStringLiteral("kv1_F")) {}
+    kv1_FSoap()
+        : kv1Soap(QStringLiteral("kv1_F"))
+    {
+    }
     explicit kv1_FSoap(const ServiceEndpoint &endpoint)
         : kv1Soap(QStringLiteral("kv1_F"), endpoint)
     {

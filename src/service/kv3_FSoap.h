@@ -6,7 +6,10 @@ namespace zx {
 
 class kv3_FSoap : public SoapInterface {
 public:
-    kv3_FSoap() : SoapInterface(QStringLiteral("kv3_F")) {}
+    kv3_FSoap()
+        : SoapInterface(QStringLiteral("kv3_F"))
+    {
+    }
     explicit kv3_FSoap(const ServiceEndpoint &endpoint)
         : SoapInterface(QStringLiteral("kv3_F"), endpoint)
     {
@@ -14,7 +17,7 @@ public:
 
     QByteArray getIndicDiret(const QByteArray &nrCartao)
     {
-        return callBytes(QStringLiteral("getIndicDiret"), {nrCartao});
+        return callBytes(QStringLiteral("getIndicDiret"), { nrCartao });
     }
 };
 

@@ -6,7 +6,10 @@ namespace zx {
 
 class servicoSoap : public SoapInterface {
 public:
-    servicoSoap() : SoapInterface(QStringLiteral("servico")) {}
+    servicoSoap()
+        : SoapInterface(QStringLiteral("servico"))
+    {
+    }
     explicit servicoSoap(const ServiceEndpoint &endpoint)
         : SoapInterface(QStringLiteral("servico"), endpoint)
     {
@@ -14,7 +17,7 @@ public:
 
     int getUltMatr(const QString &id, const QString &cnpjDec)
     {
-        return callInt(QStringLiteral("getUltMatr"), {id, cnpjDec});
+        return callInt(QStringLiteral("getUltMatr"), { id, cnpjDec });
     }
     void dispFechDiar() { callVoid(QStringLiteral("dispFechDiar"), {}); }
 };

@@ -6,7 +6,8 @@
 
 namespace zxtest {
 
-FakeSoapServer::FakeSoapServer() : m_server(new QTcpServer(this))
+FakeSoapServer::FakeSoapServer()
+    : m_server(new QTcpServer(this))
 {
     m_server->listen(QHostAddress::LocalHost, 0);
     connect(m_server, &QTcpServer::newConnection, this, &FakeSoapServer::onConnection);
@@ -14,7 +15,10 @@ FakeSoapServer::FakeSoapServer() : m_server(new QTcpServer(this))
 
 FakeSoapServer::~FakeSoapServer() = default;
 
-quint16 FakeSoapServer::port() const { return m_server->serverPort(); }
+quint16 FakeSoapServer::port() const
+{
+    return m_server->serverPort();
+}
 
 QString FakeSoapServer::baseUrl() const
 {
@@ -57,8 +61,8 @@ void FakeSoapServer::onData(QTcpSocket *socket)
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const qsizetype colon = lines.at(i).indexOf(':');
         if (colon > 0)
-            req.headers.insert(lines.at(i).left(colon).trimmed().toLower(),
-                               lines.at(i).mid(colon + 1).trimmed());
+            req.headers.insert(
+                lines.at(i).left(colon).trimmed().toLower(), lines.at(i).mid(colon + 1).trimmed());
     }
     const qsizetype length = req.header("content-length").toLongLong();
     if (buf.size() < headEnd + 4 + length)
@@ -92,17 +96,17 @@ void FakeSoapServer::answer(QTcpSocket *socket, const FakeResponse &r)
         break;
     }
     QByteArray out = "HTTP/1.1 " + QByteArray::number(r.status)
-                     + (r.status == 200 ? " OK" : " Error") + "\r\nContent-Type: " + r.contentType
-                     + "\r\nContent-Length: " + QByteArray::number(r.body.size())
-                     + "\r\nConnection: close\r\n\r\n";
+        + (r.status == 200 ? " OK" : " Error") + "\r\nContent-Type: " + r.contentType
+        + "\r\nContent-Length: " + QByteArray::number(r.body.size())
+        + "\r\nConnection: close\r\n\r\n";
     out += r.mode == FakeResponse::Mode::Truncated ? r.body.left(r.body.size() / 2) : r.body;
     socket->write(out);
     socket->flush();
     socket->disconnectFromHost();
 }
 
-FakeResponse FakeSoapServer::soapResult(const QString &operation, const QByteArray &resultXmlText,
-                                        const QString &ns)
+FakeResponse FakeSoapServer::soapResult(
+    const QString &operation, const QByteArray &resultXmlText, const QString &ns)
 {
     FakeResponse r;
     r.body = "<?xml version=\"1.0\" encoding=\"utf-8\"?>"
@@ -110,9 +114,9 @@ FakeResponse FakeSoapServer::soapResult(const QString &operation, const QByteArr
              " xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\""
              " xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\"><soap:Body>"
              "<"
-             + operation.toUtf8() + "Response xmlns=\"" + ns.toUtf8() + "\"><" + operation.toUtf8()
-             + "Result>" + resultXmlText + "</" + operation.toUtf8() + "Result></"
-             + operation.toUtf8() + "Response></soap:Body></soap:Envelope>";
+        + operation.toUtf8() + "Response xmlns=\"" + ns.toUtf8() + "\"><" + operation.toUtf8()
+        + "Result>" + resultXmlText + "</" + operation.toUtf8() + "Result></" + operation.toUtf8()
+        + "Response></soap:Body></soap:Envelope>";
     return r;
 }
 
@@ -138,13 +142,12 @@ FakeResponse FakeSoapServer::soapFault(const QString &faultString)
     r.body = "<?xml version=\"1.0\" encoding=\"utf-8\"?>"
              "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\">"
              "<soap:Body><soap:Fault><faultcode>soap:Server</faultcode><faultstring>"
-             + faultString.toHtmlEscaped().toUtf8()
-             + "</faultstring><detail /></soap:Fault></soap:Body></soap:Envelope>";
+        + faultString.toHtmlEscaped().toUtf8()
+        + "</faultstring><detail /></soap:Fault></soap:Body></soap:Envelope>";
     return r;
 }
 
-FakeResponse FakeSoapServer::http(int status, const QByteArray &body,
-                                  const QByteArray &contentType)
+FakeResponse FakeSoapServer::http(int status, const QByteArray &body, const QByteArray &contentType)
 {
     FakeResponse r;
     r.status = status;

@@ -24,10 +24,10 @@ struct FakeRequest {
 
 struct FakeResponse {
     enum class Mode {
-        Reply,      // status, headers and body
-        Hang,       // read the request and never answer
-        Close,      // read the request and close without a word
-        Truncated,  // announce the whole body, send half of it and close
+        Reply, // status, headers and body
+        Hang, // read the request and never answer
+        Close, // read the request and close without a word
+        Truncated, // announce the whole body, send half of it and close
     };
     Mode mode = Mode::Reply;
     int status = 200;
@@ -56,13 +56,13 @@ public:
     // Replies of the SOAP 1.1 shape, written by hand so that the test does not
     // depend on the codec it checks.
     static FakeResponse soapResult(const QString &operation, const QByteArray &resultXmlText,
-                                   const QString &ns = QStringLiteral("http://tempuri.org/"));
+        const QString &ns = QStringLiteral("http://tempuri.org/"));
     static FakeResponse soapBase64(const QString &operation, const QByteArray &bytes);
     static FakeResponse soapString(const QString &operation, const QString &text);
     static FakeResponse soapBool(const QString &operation, bool value);
     static FakeResponse soapFault(const QString &faultString);
-    static FakeResponse http(int status, const QByteArray &body,
-                             const QByteArray &contentType = "text/html");
+    static FakeResponse http(
+        int status, const QByteArray &body, const QByteArray &contentType = "text/html");
     static FakeResponse withMode(FakeResponse::Mode mode);
 
     // The text content of the first element with this local name in a request body.

@@ -26,16 +26,22 @@ TempoCurto::TempoCurto(int receiveMs)
     m_saved[0] = t.connectMs;
     m_saved[1] = t.sendMs;
     m_saved[2] = t.receiveMs;
-    zx::SoapTransport::setDefaultTimeouts({2000, 2000, receiveMs});
+    zx::SoapTransport::setDefaultTimeouts({ 2000, 2000, receiveMs });
 }
 
 TempoCurto::~TempoCurto()
 {
-    zx::SoapTransport::setDefaultTimeouts({m_saved[0], m_saved[1], m_saved[2]});
+    zx::SoapTransport::setDefaultTimeouts({ m_saved[0], m_saved[1], m_saved[2] });
 }
 
-EspiaoAguarde::EspiaoAguarde() { qApp->installEventFilter(this); }
-EspiaoAguarde::~EspiaoAguarde() { qApp->removeEventFilter(this); }
+EspiaoAguarde::EspiaoAguarde()
+{
+    qApp->installEventFilter(this);
+}
+EspiaoAguarde::~EspiaoAguarde()
+{
+    qApp->removeEventFilter(this);
+}
 
 bool EspiaoAguarde::eventFilter(QObject *watched, QEvent *event)
 {
@@ -57,14 +63,18 @@ QString parteTexto(const FakeRequest &req, const QString &name, bool packed)
 
 QByteArray registro(const QStringList &campos, const QStringList &valores)
 {
-    QString xml = QStringLiteral("<?xml version=\"1.0\" standalone=\"yes\"?>\r\n<DATASET>\r\n<REGISTRO>\r\n");
+    QString xml = QStringLiteral(
+        "<?xml version=\"1.0\" standalone=\"yes\"?>\r\n<DATASET>\r\n<REGISTRO>\r\n");
     for (qsizetype i = 0; i < campos.size(); ++i)
-        xml += QLatin1Char('<') + campos.at(i) + QLatin1Char('>') + valores.value(i) + QStringLiteral("</")
-               + campos.at(i) + QStringLiteral(">\r\n");
+        xml += QLatin1Char('<') + campos.at(i) + QLatin1Char('>') + valores.value(i)
+            + QStringLiteral("</") + campos.at(i) + QStringLiteral(">\r\n");
     xml += QStringLiteral("</REGISTRO>\r\n</DATASET>\r\n");
     return zx::cp1252::encode(xml);
 }
 
-QByteArray empacota(const QString &text) { return zx::protocol::zlibDeflate(zx::cp1252::encode(text)); }
+QByteArray empacota(const QString &text)
+{
+    return zx::protocol::zlibDeflate(zx::cp1252::encode(text));
+}
 
 } // namespace zxtest

@@ -17,8 +17,8 @@ using namespace zxtest;
 namespace {
 FakeResponse relogio(const QString &versao, const QString &data, const QString &hora)
 {
-    return FakeSoapServer::soapString(
-        "getDatHor", QString::fromLatin1(registro({"VERSAO", "DATA", "HORA"}, {versao, data, hora})));
+    return FakeSoapServer::soapString("getDatHor",
+        QString::fromLatin1(registro({ "VERSAO", "DATA", "HORA" }, { versao, data, hora })));
 }
 
 void criaPacote()
@@ -42,21 +42,31 @@ private slots:
         QTest::addColumn<QString>("versWEB");
         QTest::addColumn<bool>("maisNova");
         const QString lista = "<?xml version='1.0'?><DATASET></DATASET>";
-        QTest::newRow("newer") << lista + "VERSA_EXECU=3.0.1.7" << "3.0.1.6" << lista << "3.0.1.7"
-                               << true;
-        QTest::newRow("no local version")
-            << lista + "VERSA_EXECU=3.0.1.7" << "" << lista << "3.0.1.7" << false;
+        QTest::newRow("newer") << lista + "VERSA_EXECU=3.0.1.7"
+                               << "3.0.1.6" << lista << "3.0.1.7" << true;
+        QTest::newRow("no local version") << lista + "VERSA_EXECU=3.0.1.7"
+                                          << "" << lista << "3.0.1.7" << false;
         QTest::newRow("no marker") << lista << "3.0.1.6" << lista << "(antes)" << false;
-        QTest::newRow("digits, not parts")
-            << "xVERSA_EXECU=3.0.10.0" << "3.1.0.0" << "x" << "3.0.10.0" << true;
-        QTest::newRow("older server") << "xVERSA_EXECU=3.0.1.5" << "3.0.1.6" << "x" << "3.0.1.5"
-                                      << false;
-        QTest::newRow("same version") << "xVERSA_EXECU=3.0.1.6" << "3.0.1.6" << "x" << "3.0.1.6"
-                                      << false;
-        QTest::newRow("ten characters only")
-            << "xVERSA_EXECU=3.0.1.7    lixo" << "3.0.1.6" << "x" << "3.0.1.7   " << true;
-        QTest::newRow("digit-less server version")
-            << "xVERSA_EXECU=" << "3.0.1.6" << "x" << "" << false;
+        QTest::newRow("digits, not parts") << "xVERSA_EXECU=3.0.10.0"
+                                           << "3.1.0.0"
+                                           << "x"
+                                           << "3.0.10.0" << true;
+        QTest::newRow("older server") << "xVERSA_EXECU=3.0.1.5"
+                                      << "3.0.1.6"
+                                      << "x"
+                                      << "3.0.1.5" << false;
+        QTest::newRow("same version") << "xVERSA_EXECU=3.0.1.6"
+                                      << "3.0.1.6"
+                                      << "x"
+                                      << "3.0.1.6" << false;
+        QTest::newRow("ten characters only") << "xVERSA_EXECU=3.0.1.7    lixo"
+                                             << "3.0.1.6"
+                                             << "x"
+                                             << "3.0.1.7   " << true;
+        QTest::newRow("digit-less server version") << "xVERSA_EXECU="
+                                                   << "3.0.1.6"
+                                                   << "x"
+                                                   << "" << false;
     }
     void compVersAttStripsTheMarker()
     {
@@ -78,11 +88,14 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<int>("sinal");
-        QTest::newRow("equal with leading zeros") << "03.0.1.6" << "3.0.1.6" << 0;
-        QTest::newRow("empty is zero") << "" << "0" << 0;
-        QTest::newRow("longer number") << "3.0.10.0" << "3.1.0.0" << 1;
-        QTest::newRow("beyond 64 bits") << "99999999999999999999.1" << "99999999999999999999.2"
-                                        << -1;
+        QTest::newRow("equal with leading zeros") << "03.0.1.6"
+                                                  << "3.0.1.6" << 0;
+        QTest::newRow("empty is zero") << ""
+                                       << "0" << 0;
+        QTest::newRow("longer number") << "3.0.10.0"
+                                       << "3.1.0.0" << 1;
+        QTest::newRow("beyond 64 bits") << "99999999999999999999.1"
+                                        << "99999999999999999999.2" << -1;
     }
     void versionsCompareAsWholeNumbers()
     {
@@ -129,8 +142,8 @@ private slots:
 #ifndef Q_OS_WIN
         QCOMPARE(s.program, QStringLiteral("wget"));
 #endif
-        QCOMPARE(s.arguments, QStringList({"-c", "-O", "Zentrix.zip",
-                                           "http://exemplo.test/pacote/Zentrix.zip"}));
+        QCOMPARE(s.arguments,
+            QStringList({ "-c", "-O", "Zentrix.zip", "http://exemplo.test/pacote/Zentrix.zip" }));
         QCOMPARE(s.workingDir, fp.programFolder());
         QVERIFY(s.hidden);
         QCOMPARE(StationSettings().versBx(), QStringLiteral("3.0.1.7"));
@@ -152,7 +165,8 @@ private slots:
         QVERIFY(server.requests.isEmpty());
         QCOMPARE(fp.processes->started.size(), 1);
         QVERIFY(!fp.processes->started.first().hidden);
-        QCOMPARE(fp.processes->started.first().arguments.last(), ServiceSettings::defaultUpdateUrl());
+        QCOMPARE(
+            fp.processes->started.first().arguments.last(), ServiceSettings::defaultUpdateUrl());
         QCOMPARE(StationSettings().versBx(), QString());
     }
 
@@ -161,9 +175,12 @@ private slots:
         QTest::addColumn<QString>("versBx");
         QTest::addColumn<QString>("versao");
         QTest::addColumn<bool>("mantido");
-        QTest::newRow("older package") << "3.0.1.6" << "3.0.1.7" << false;
-        QTest::newRow("same package") << "3.0.1.7" << "3.0.1.7" << true;
-        QTest::newRow("no record of it") << "" << "3.0.1.7" << false;
+        QTest::newRow("older package") << "3.0.1.6"
+                                       << "3.0.1.7" << false;
+        QTest::newRow("same package") << "3.0.1.7"
+                                      << "3.0.1.7" << true;
+        QTest::newRow("no record of it") << ""
+                                         << "3.0.1.7" << false;
     }
     void packageIsDroppedOnlyWhenOlder()
     {
@@ -220,7 +237,7 @@ private slots:
         QCOMPARE(versao, QStringLiteral("3.0.2.0"));
         QCOMPARE(server.requests.first().path, QByteArray("/ws/kv3.asmx"));
         QCOMPARE(server.requests.first().header("SOAPAction"),
-                 QByteArray("\"http://tempuri.org/getDatHor\""));
+            QByteArray("\"http://tempuri.org/getDatHor\""));
         versao.clear();
         QCOMPARE(wc.getHoraWEB(versao), QTime(23, 59, 58));
         QCOMPARE(versao, QStringLiteral("3.0.2.0"));
@@ -233,11 +250,16 @@ private slots:
         QTest::addColumn<QString>("caso");
         QTest::addColumn<QString>("versaoDepois");
         QTest::addColumn<QStringList>("mensagens");
-        QTest::newRow("no row") << "vazio" << "(antes)" << QStringList();
-        QTest::newRow("unreadable date") << "data" << "3.0.2.0" << QStringList();
-        QTest::newRow("refused") << "recusada" << "(antes)" << QStringList{kMsgConexaoPagina};
-        QTest::newRow("fault") << "fault" << "(antes)" << QStringList{kMsgConexaoPagina};
-        QTest::newRow("not a record list") << "lixo" << "(antes)" << QStringList{kMsgConexaoPagina};
+        QTest::newRow("no row") << "vazio"
+                                << "(antes)" << QStringList();
+        QTest::newRow("unreadable date") << "data"
+                                         << "3.0.2.0" << QStringList();
+        QTest::newRow("refused") << "recusada"
+                                 << "(antes)" << QStringList { kMsgConexaoPagina };
+        QTest::newRow("fault") << "fault"
+                               << "(antes)" << QStringList { kMsgConexaoPagina };
+        QTest::newRow("not a record list") << "lixo"
+                                           << "(antes)" << QStringList { kMsgConexaoPagina };
     }
     void serverClockWithoutRowOrAfterFailure()
     {
@@ -248,7 +270,8 @@ private slots:
         FakeSoapServer server;
         apontaServidor(caso == "recusada" ? FakeSoapServer::refusedBaseUrl() : server.baseUrl());
         if (caso == "vazio")
-            server.fallback = FakeSoapServer::soapString("getDatHor", "<?xml version=\"1.0\"?><D></D>");
+            server.fallback
+                = FakeSoapServer::soapString("getDatHor", "<?xml version=\"1.0\"?><D></D>");
         else if (caso == "data")
             server.fallback = relogio("3.0.2.0", "32/13/2027", "x");
         else if (caso == "fault")
@@ -276,9 +299,9 @@ private slots:
         QCOMPARE(wc.getConWS(true), QStringLiteral("Servidor ZENTrix em operação"));
         QCOMPARE(server.requests.first().path, QByteArray("/ws/kv1.asmx"));
         QCOMPARE(server.requests.first().header("SOAPAction"),
-                 QByteArray("\"http://tempuri.org/getResp\""));
-        QCOMPARE(espiao.mostrados, QStringList{"Testando a situação da conexão..."});
-        QCOMPARE(fp.dialogs->texts(), QStringList{"Servidor ZENTrix em operação"});
+            QByteArray("\"http://tempuri.org/getResp\""));
+        QCOMPARE(espiao.mostrados, QStringList { "Testando a situação da conexão..." });
+        QCOMPARE(fp.dialogs->texts(), QStringList { "Servidor ZENTrix em operação" });
         QVERIFY(!frmAguarde());
 
         // Silent probe: no window, no message.
@@ -293,7 +316,7 @@ private slots:
         QVERIFY(fp.dialogs->messages.isEmpty());
         QLocale::setDefault(QLocale::c());
         QCOMPARE(wc.getConWS(true), kMsgConexaoPagina);
-        QCOMPARE(fp.dialogs->texts(), QStringList{kMsgConexaoPagina});
+        QCOMPARE(fp.dialogs->texts(), QStringList { kMsgConexaoPagina });
         QCOMPARE(fp.dialogs->messages.first().icon, MsgIcon::Error);
         QVERIFY(!frmAguarde());
         QVERIFY(programFormatsActive());

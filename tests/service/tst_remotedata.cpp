@@ -31,11 +31,11 @@ private slots:
         FakePlatform fp;
         FakeSoapServer server;
         apontaServidor(server.baseUrl());
-        server.fallback = dsxml(QString::fromLatin1(registro({"A"}, {"1"})));
+        server.fallback = dsxml(QString::fromLatin1(registro({ "A" }, { "1" })));
         Twc wc;
         const QString id = wc.getIDWeb();
         const QString sql = QStringLiteral("select DESCR_PESSO from KV_PESSOA where CNPJ_PESSO = ")
-                            + encrip(QStringLiteral("12345678000195"));
+            + encrip(QStringLiteral("12345678000195"));
         wc.getDSXML(id, sql, true);
 
         QCOMPARE(server.requests.size(), 1);
@@ -43,12 +43,12 @@ private slots:
         QCOMPARE(req.path, QByteArray("/ws/kv3.asmx"));
         QCOMPARE(req.header("SOAPAction"), QByteArray("\"http://tempuri.org/getDSXML2\""));
         QCOMPARE(req.header("Content-Type"), QByteArray("text/xml; charset=utf-8"));
-        const QByteArray expected =
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-            "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\""
-            " xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\""
-            " xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\"><soap:Body>"
-            "<getDSXML2 xmlns=\"http://tempuri.org/\"><id>"
+        const QByteArray expected
+            = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+              "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\""
+              " xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\""
+              " xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\"><soap:Body>"
+              "<getDSXML2 xmlns=\"http://tempuri.org/\"><id>"
             + protocol::getZip(id).toBase64() + "</id><sql>" + protocol::getZip(sql).toBase64()
             + "</sql><dotNet>false</dotNet></getDSXML2></soap:Body></soap:Envelope>\n";
         QCOMPARE(req.body, expected);
@@ -65,13 +65,13 @@ private slots:
         IniFile ini(StationSettings::installFilePath());
         ini.writeString("CONFIG", "URL_WS", server.baseUrl().chopped(1)); // without the "/"
         ini.writeString("CONFIG", "NAMESPACE_WS", "urn:zentrix:teste/");
-        server.fallback =
-            FakeSoapServer::soapResult("execSQL2", "true", QStringLiteral("urn:zentrix:teste/"));
+        server.fallback
+            = FakeSoapServer::soapResult("execSQL2", "true", QStringLiteral("urn:zentrix:teste/"));
         Twc wc;
         QVERIFY(wc.execSQL(wc.getIDWeb(), "update KV_X set A = ENCRIP[1]", true));
         QCOMPARE(server.requests.first().path, QByteArray("/ws/kv3.asmx"));
         QCOMPARE(server.requests.first().header("SOAPAction"),
-                 QByteArray("\"urn:zentrix:teste/execSQL2\""));
+            QByteArray("\"urn:zentrix:teste/execSQL2\""));
     }
 
     void getDSXMLEscapesAmpersandsAndFoldsAccents()
@@ -79,7 +79,7 @@ private slots:
         FakePlatform fp;
         FakeSoapServer server;
         apontaServidor(server.baseUrl());
-        server.fallback = dsxml(QString::fromLatin1(registro({"NOME"}, {"A & B Ação"})));
+        server.fallback = dsxml(QString::fromLatin1(registro({ "NOME" }, { "A & B Ação" })));
         Twc wc;
         const QString reply = wc.getDSXML(wc.getIDWeb(), "select NOME from KV_PESSOA", true);
         QVERIFY2(reply.contains("<NOME>A e_e B Acao</NOME>"), qPrintable(reply));
@@ -93,14 +93,22 @@ private slots:
     {
         QTest::addColumn<QString>("caso");
         QTest::addColumn<QString>("classe");
-        QTest::newRow("connection refused") << "refused" << "EConexao";
-        QTest::newRow("no answer") << "timeout" << "ETempoEsgotado";
-        QTest::newRow("HTTP 500 page") << "http500" << "EHttp";
-        QTest::newRow("SOAP fault") << "fault" << "ESoapFault";
-        QTest::newRow("truncated zlib") << "truncated" << "ERespostaInvalida";
-        QTest::newRow("oversized inflate") << "bomb" << "ERespostaInvalida";
-        QTest::newRow("malformed envelope") << "malformed" << "ERespostaInvalida";
-        QTest::newRow("HTTP 404") << "http404" << "EHttp";
+        QTest::newRow("connection refused") << "refused"
+                                            << "EConexao";
+        QTest::newRow("no answer") << "timeout"
+                                   << "ETempoEsgotado";
+        QTest::newRow("HTTP 500 page") << "http500"
+                                       << "EHttp";
+        QTest::newRow("SOAP fault") << "fault"
+                                    << "ESoapFault";
+        QTest::newRow("truncated zlib") << "truncated"
+                                        << "ERespostaInvalida";
+        QTest::newRow("oversized inflate") << "bomb"
+                                           << "ERespostaInvalida";
+        QTest::newRow("malformed envelope") << "malformed"
+                                            << "ERespostaInvalida";
+        QTest::newRow("HTTP 404") << "http404"
+                                  << "EHttp";
     }
     void failuresEndInTheMessageAndTheErrorText()
     {
@@ -124,10 +132,11 @@ private slots:
                 "getDSXML2", empacota(QString(2000, 'x') + "abc").left(9));
         else if (caso == "bomb") {
             protocol::setInflateLimit(64 * 1024);
-            server.fallback = FakeSoapServer::soapBase64("getDSXML2", empacota(QString(1 << 20, 'A')));
+            server.fallback
+                = FakeSoapServer::soapBase64("getDSXML2", empacota(QString(1 << 20, 'A')));
         } else if (caso == "malformed")
-            server.fallback = FakeSoapServer::http(200, "<soap:Envelope><soap:Body><getDSXML2Resp",
-                                                   "text/xml");
+            server.fallback
+                = FakeSoapServer::http(200, "<soap:Envelope><soap:Body><getDSXML2Resp", "text/xml");
 
         Twc wc;
         const QString reply = wc.getDSXML(wc.getIDWeb(), "select 1", true);
@@ -175,7 +184,7 @@ private slots:
         QVERIFY(fp.dialogs->messages.isEmpty());
         QLocale::setDefault(QLocale::c());
         QVERIFY(!wc.execSQL(wc.getIDWeb(), sql, true));
-        QCOMPARE(fp.dialogs->texts(), QStringList{kMsgConexaoInternet});
+        QCOMPARE(fp.dialogs->texts(), QStringList { kMsgConexaoInternet });
         QVERIFY(programFormatsActive());
     }
 
@@ -196,7 +205,7 @@ private slots:
         apontaServidor(server.baseUrl());
         server.fallback = FakeSoapServer::soapBase64("execTrans", empacota(resposta));
         Twc wc;
-        const QString dados = QString::fromLatin1(registro({"A"}, {"1"}));
+        const QString dados = QString::fromLatin1(registro({ "A" }, { "1" }));
         QCOMPARE(wc.execTrans(wc.getIDWebMD5(), dados), ok);
         QCOMPARE(parteTexto(server.requests.first(), "dadXML", true), dados);
         if (ok) {
@@ -224,16 +233,16 @@ private slots:
         FakePlatform fp;
         FakeSoapServer server;
         apontaServidor(server.baseUrl());
-        server.fallback = dsxml(
-            "<?xml version=\"1.0\"?><DATASET><REGISTRO><NOME>Loja & Cia</NOME><UF>SP</UF></REGISTRO>"
-            "<REGISTRO><NOME>Outra</NOME><UF>RJ</UF></REGISTRO></DATASET>");
+        server.fallback = dsxml("<?xml version=\"1.0\"?><DATASET><REGISTRO><NOME>Loja & "
+                                "Cia</NOME><UF>SP</UF></REGISTRO>"
+                                "<REGISTRO><NOME>Outra</NOME><UF>RJ</UF></REGISTRO></DATASET>");
         EspiaoAguarde espiao;
         Twc wc;
         const auto row = wc.getRegUnicoXML(wc.getIDWeb(), "select NOME, UF from KV_PESSOA");
         QVERIFY(row);
-        QCOMPARE(row->campos, QStringList({"NOME", "UF"}));
-        QCOMPARE(row->valores, QStringList({"Loja & Cia", "SP"}));
-        QCOMPARE(espiao.mostrados, QStringList{"AGUARDE, buscando na Web"});
+        QCOMPARE(row->campos, QStringList({ "NOME", "UF" }));
+        QCOMPARE(row->valores, QStringList({ "Loja & Cia", "SP" }));
+        QCOMPARE(espiao.mostrados, QStringList { "AGUARDE, buscando na Web" });
         QVERIFY(!frmAguarde());
         QCOMPARE(wc.getVlrUnicoXML(wc.getIDWeb(), "select NOME"), QStringLiteral("Loja & Cia"));
     }
@@ -245,10 +254,10 @@ private slots:
         QTest::newRow("no rows") << "<?xml version=\"1.0\"?><DATASET></DATASET>" << QStringList();
         QTest::newRow("empty reply") << "" << QStringList();
         QTest::newRow("not a record list")
-            << "<html><body>Proxy</body>" << QStringList{kMsgConexaoInternet};
+            << "<html><body>Proxy</body>" << QStringList { kMsgConexaoInternet };
         QTest::newRow("server error")
             << "ERRO ENCONTRADO: MENSA_RETOR=Tabela bloqueada|MENSA_RETOR_DESCR=x"
-            << QStringList{"Tabela bloqueada"};
+            << QStringList { "Tabela bloqueada" };
     }
     void getRegUnicoXMLWithoutRowOrWithABrokenReply()
     {
@@ -273,12 +282,20 @@ private slots:
         QTest::addColumn<QString>("valor");
         QTest::newRow("message")
             << "ERRO ENCONTRADO: MENSA_RETOR=Senha inválida|MENSA_RETOR_DESCR=detalhe"
-            << "MENSA_RETOR" << "Senha inválida";
-        QTest::newRow("second key") << "A=1|MENSA_RETOR_DESCR=detalhe" << "MENSA_RETOR_DESCR"
+            << "MENSA_RETOR"
+            << "Senha inválida";
+        QTest::newRow("second key") << "A=1|MENSA_RETOR_DESCR=detalhe"
+                                    << "MENSA_RETOR_DESCR"
                                     << "detalhe";
-        QTest::newRow("missing key: first value") << "X=7|Y=8" << "MENSA_RETOR" << "7";
-        QTest::newRow("last pair") << "A=1|B=2" << "B" << "2";
-        QTest::newRow("no equals") << "SUCESSO" << "MENSA_RETOR" << "SUCESSO";
+        QTest::newRow("missing key: first value") << "X=7|Y=8"
+                                                  << "MENSA_RETOR"
+                                                  << "7";
+        QTest::newRow("last pair") << "A=1|B=2"
+                                   << "B"
+                                   << "2";
+        QTest::newRow("no equals") << "SUCESSO"
+                                   << "MENSA_RETOR"
+                                   << "SUCESSO";
     }
     void getParamReadsKeyValueTexts()
     {
@@ -292,11 +309,14 @@ private slots:
     {
         QTest::addColumn<QString>("valor");
         QTest::addColumn<QString>("marcador");
-        QTest::newRow("digits") << "12345678000195" << "ENCRIP[12345678000195]";
-        QTest::newRow("amount") << "1000,00" << "ENCRIP[1000,00]";
-        QTest::newRow("break-out attempt")
-            << "1] or 1=1 or CNPJ_PESSO = ENCRIP[2" << "ENCRIP[1 or 1=1 or CNPJ_PESSO = ENCRIP[2]";
-        QTest::newRow("only brackets") << "]]" << "ENCRIP[]";
+        QTest::newRow("digits") << "12345678000195"
+                                << "ENCRIP[12345678000195]";
+        QTest::newRow("amount") << "1000,00"
+                                << "ENCRIP[1000,00]";
+        QTest::newRow("break-out attempt") << "1] or 1=1 or CNPJ_PESSO = ENCRIP[2"
+                                           << "ENCRIP[1 or 1=1 or CNPJ_PESSO = ENCRIP[2]";
+        QTest::newRow("only brackets") << "]]"
+                                       << "ENCRIP[]";
     }
     void encripKeepsEveryValueInsideItsMarker()
     {

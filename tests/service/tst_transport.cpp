@@ -36,8 +36,8 @@ private slots:
         // A SOAP fault travels with status 500: the caller reads the body.
         FakeSoapServer server;
         server.fallback = FakeSoapServer::http(500, "falhou");
-        const SoapTransport::Reply r =
-            SoapTransport().post(QUrl(server.baseUrl() + "kv3.asmx"), "a", "b");
+        const SoapTransport::Reply r
+            = SoapTransport().post(QUrl(server.baseUrl() + "kv3.asmx"), "a", "b");
         QCOMPARE(r.status, 500);
         QCOMPARE(r.body, QByteArray("falhou"));
     }
@@ -51,8 +51,8 @@ private slots:
             << int(FakeResponse::Mode::Close) << int(ServiceError::Kind::Connection);
         QTest::newRow("truncated body")
             << int(FakeResponse::Mode::Truncated) << int(ServiceError::Kind::Connection);
-        QTest::newRow("no answer") << int(FakeResponse::Mode::Hang)
-                                   << int(ServiceError::Kind::Timeout);
+        QTest::newRow("no answer")
+            << int(FakeResponse::Mode::Hang) << int(ServiceError::Kind::Timeout);
     }
     void failuresRaiseServiceError()
     {
@@ -65,7 +65,7 @@ private slots:
         server.fallback = r;
         const QString base = mode < 0 ? FakeSoapServer::refusedBaseUrl() : server.baseUrl();
         SoapTransport t;
-        t.setTimeouts({2000, 2000, 300});
+        t.setTimeouts({ 2000, 2000, 300 });
         QElapsedTimer clock;
         clock.start();
         try {
@@ -85,7 +85,7 @@ private slots:
         FakeSoapServer server;
         server.fallback = FakeSoapServer::withMode(FakeResponse::Mode::Hang);
         SoapTransport t;
-        t.setTimeouts({5000, 5000, 200});
+        t.setTimeouts({ 5000, 5000, 200 });
         try {
             t.post(QUrl(server.baseUrl() + "kv3.asmx"), "x", "y");
             QFAIL("no failure raised");
@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(SoapTimeouts().connectMs, 180000);
         QCOMPARE(SoapTimeouts().sendMs, 180000);
         QCOMPARE(SoapTimeouts().receiveMs, 180000);
-        SoapTransport::setDefaultTimeouts({10, 20, 30});
+        SoapTransport::setDefaultTimeouts({ 10, 20, 30 });
         QCOMPARE(SoapTransport().timeouts().receiveMs, 30);
         SoapTransport::setDefaultTimeouts(saved);
     }

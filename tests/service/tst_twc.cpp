@@ -9,8 +9,8 @@
 #include "service/kv2Soap.h"
 #include "service/kv3Soap.h"
 #include "service/kv3_FSoap.h"
-#include "service/servicoSoap.h"
 #include "service/protocol/ServiceCatalog.h"
+#include "service/servicoSoap.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -81,17 +81,17 @@ private slots:
         Twc wc;
         wc.corAguarde = QColor(0, 128, 0);
         QColor corVista;
-        const QString r = wc.operacao(FormaOperacao{.aguarde = "AGUARDE, consultando...",
-                                                    .falha = MsgConexao::Internet},
-                                      QString(), [&] {
-                                          corVista = frmAguarde()->palette().color(QPalette::Window);
-                                          kv1Soap kv1;
-                                          return Twc::unzip(kv1.getResCart(Twc::zip("a"), Twc::zip("b")));
-                                      });
+        const QString r = wc.operacao(
+            FormaOperacao { .aguarde = "AGUARDE, consultando...", .falha = MsgConexao::Internet },
+            QString(), [&] {
+                corVista = frmAguarde()->palette().color(QPalette::Window);
+                kv1Soap kv1;
+                return Twc::unzip(kv1.getResCart(Twc::zip("a"), Twc::zip("b")));
+            });
         QCOMPARE(r, QStringLiteral("<ok/>"));
         QVERIFY(!wc.ultimaFalha());
         QCOMPARE(corVista, QColor(0, 128, 0));
-        QCOMPARE(espiao.mostrados, QStringList{"AGUARDE, consultando..."});
+        QCOMPARE(espiao.mostrados, QStringList { "AGUARDE, consultando..." });
         QVERIFY(!frmAguarde());
         QVERIFY(programFormatsActive());
         QVERIFY(fp.dialogs->messages.isEmpty());
@@ -99,15 +99,13 @@ private slots:
         // Anything raised inside the body is caught: window closed, formats restored,
         // the operation's message shown, the failure value given.
         QLocale::setDefault(QLocale::c());
-        const QString f = wc.operacao(FormaOperacao{.aguarde = "AGUARDE",
-                                                    .falha = MsgConexao::Relatorio},
-                                      QStringLiteral("EXCESSAO"), []() -> QString {
-                                          throw std::runtime_error("quebrou");
-                                      });
+        const QString f = wc.operacao(
+            FormaOperacao { .aguarde = "AGUARDE", .falha = MsgConexao::Relatorio },
+            QStringLiteral("EXCESSAO"), []() -> QString { throw std::runtime_error("quebrou"); });
         QCOMPARE(f, QStringLiteral("EXCESSAO"));
         QVERIFY(wc.ultimaFalha());
         QCOMPARE(wc.ultimaFalha()->kind(), ServiceError::Kind::Internal);
-        QCOMPARE(fp.dialogs->texts(), QStringList{kMsgConexaoRelatorio});
+        QCOMPARE(fp.dialogs->texts(), QStringList { kMsgConexaoRelatorio });
         QCOMPARE(fp.dialogs->messages.first().caption, QStringLiteral("Erro"));
         QVERIFY(!frmAguarde());
         QVERIFY(programFormatsActive());
@@ -126,32 +124,55 @@ private slots:
             int params;
         };
         const QList<Op> ops = {
-            {"kv1", "getResp", 0},         {"kv1", "getResCart", 2},
-            {"kv1", "getAutoriz", 2},      {"kv1", "CancAutoriz", 2},
-            {"kv1_F", "getResp", 0},       {"kv1_F", "getResCart", 2},
-            {"kv1_F", "getAutoriz", 2},    {"kv1_F", "CancAutoriz", 2},
-            {"kv2", "getFuncSint", 2},     {"kv2", "getFuncAnalit", 2},
-            {"kv2", "getAutApFec", 2},     {"kv2", "getDebResFc", 2},
-            {"kv2", "getRelAut", 2},       {"kv2", "getERF", 2},
-            {"kv2", "getAutUserPer", 2},   {"kv2", "getResFcAl", 2},
-            {"kv2", "getCodCPTFol", 2},    {"kv2", "getTxtNFe", 2},
-            {"kv2", "addRPS", 2},          {"kv2", "setNF_RPS", 3},
-            {"kv2", "setRPSTx", 2},        {"kv2", "getNfPdf", 2},
-            {"kv2", "getFatFidelid", 2},   {"kv3", "getDSXML2", 3},
-            {"kv3", "execTrans", 2},       {"kv3", "execSQL2", 2},
-            {"kv3", "getDatHor", 0},       {"kv3", "altStatCart", 2},
-            {"kv3", "altDepFunc", 2},      {"kv3", "altLimitFunc", 2},
-            {"kv3", "altAjuCust", 2},      {"kv3", "getUserOk", 2},
-            {"kv3", "getDadAut", 2},       {"kv3", "getAntParcFut", 2},
-            {"kv3", "incFuncXML", 5},      {"kv3", "ajustAcum", 4},
-            {"kv3", "ajustAcumTp2", 4},    {"kv3", "altIdUser", 3},
-            {"kv3", "setCabFood", 2},      {"kv3", "setItFood", 3},
-            {"kv3", "getConfFood", 2},     {"kv3", "setAjusFinFood", 2},
-            {"kv3_F", "getIndicDiret", 1}, {"servico", "getUltMatr", 2},
-            {"servico", "dispFechDiar", 0},
+            { "kv1", "getResp", 0 },
+            { "kv1", "getResCart", 2 },
+            { "kv1", "getAutoriz", 2 },
+            { "kv1", "CancAutoriz", 2 },
+            { "kv1_F", "getResp", 0 },
+            { "kv1_F", "getResCart", 2 },
+            { "kv1_F", "getAutoriz", 2 },
+            { "kv1_F", "CancAutoriz", 2 },
+            { "kv2", "getFuncSint", 2 },
+            { "kv2", "getFuncAnalit", 2 },
+            { "kv2", "getAutApFec", 2 },
+            { "kv2", "getDebResFc", 2 },
+            { "kv2", "getRelAut", 2 },
+            { "kv2", "getERF", 2 },
+            { "kv2", "getAutUserPer", 2 },
+            { "kv2", "getResFcAl", 2 },
+            { "kv2", "getCodCPTFol", 2 },
+            { "kv2", "getTxtNFe", 2 },
+            { "kv2", "addRPS", 2 },
+            { "kv2", "setNF_RPS", 3 },
+            { "kv2", "setRPSTx", 2 },
+            { "kv2", "getNfPdf", 2 },
+            { "kv2", "getFatFidelid", 2 },
+            { "kv3", "getDSXML2", 3 },
+            { "kv3", "execTrans", 2 },
+            { "kv3", "execSQL2", 2 },
+            { "kv3", "getDatHor", 0 },
+            { "kv3", "altStatCart", 2 },
+            { "kv3", "altDepFunc", 2 },
+            { "kv3", "altLimitFunc", 2 },
+            { "kv3", "altAjuCust", 2 },
+            { "kv3", "getUserOk", 2 },
+            { "kv3", "getDadAut", 2 },
+            { "kv3", "getAntParcFut", 2 },
+            { "kv3", "incFuncXML", 5 },
+            { "kv3", "ajustAcum", 4 },
+            { "kv3", "ajustAcumTp2", 4 },
+            { "kv3", "altIdUser", 3 },
+            { "kv3", "setCabFood", 2 },
+            { "kv3", "setItFood", 3 },
+            { "kv3", "getConfFood", 2 },
+            { "kv3", "setAjusFinFood", 2 },
+            { "kv3_F", "getIndicDiret", 1 },
+            { "servico", "getUltMatr", 2 },
+            { "servico", "dispFechDiar", 0 },
         };
         for (const Op &op : ops) {
-            const protocol::OperationSpec *spec = protocol::ServiceCatalog::operation(op.service, op.name);
+            const protocol::OperationSpec *spec
+                = protocol::ServiceCatalog::operation(op.service, op.name);
             QVERIFY2(spec, qPrintable(op.service + "." + op.name));
             QCOMPARE(spec->params.size(), op.params);
         }
@@ -166,7 +187,7 @@ private slots:
         QCOMPARE(kv1_FSoap().getAutoriz("a", "b"), empacota("x"));
         QCOMPARE(server.requests.first().path, QByteArray("/ws/kv1_F.asmx"));
         QCOMPARE(server.requests.first().header("SOAPAction"),
-                 QByteArray("\"http://tempuri.org/getAutoriz\""));
+            QByteArray("\"http://tempuri.org/getAutoriz\""));
         server.fallback = FakeSoapServer::soapResult("getUltMatr", "41");
         QCOMPARE(servicoSoap().getUltMatr("1", "2"), 41);
         QCOMPARE(server.requests.last().path, QByteArray("/ws/servico.asmx"));

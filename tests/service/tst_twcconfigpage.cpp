@@ -77,15 +77,16 @@ private slots:
     {
         Estacao st;
         st.page->findChild<QLineEdit *>("edtCNPJ")->setText(kCnpj);
-        st.empresa = QString::fromLatin1(registro(
-            {"DESCR_PESSO", "FANTA_PESSO", "LOGRA_PESSO", "TELEF_PESSO", "NRRES_PESSO", "BAIRR_PESSO"},
-            {"Mercado Bom Preço Ltda", "Bom Preço", "Rua das Flores", "1133334444", "", "Centro"}));
-        st.lista = QString::fromLatin1(registro({"CNPJ_PESSO", "FANTA_PESSO", "TIPO_INSTI"},
-                                                {kCnpj, "Bom Preço & Cia", "2"}));
-        st.fornecedor = QString::fromLatin1(
-            registro({"PARCE_FORNE", "MUNIC_FORNE", "SEGME_FORNE", "CREDI_FIEL", "DESCO_FIEL",
-                      "VALOR_MENSA"},
-                     {"6", "3550", "4", "", "", "25,00"}));
+        st.empresa = QString::fromLatin1(registro({ "DESCR_PESSO", "FANTA_PESSO", "LOGRA_PESSO",
+                                                      "TELEF_PESSO", "NRRES_PESSO", "BAIRR_PESSO" },
+            { "Mercado Bom Preço Ltda", "Bom Preço", "Rua das Flores", "1133334444", "",
+                "Centro" }));
+        st.lista = QString::fromLatin1(registro(
+            { "CNPJ_PESSO", "FANTA_PESSO", "TIPO_INSTI" }, { kCnpj, "Bom Preço & Cia", "2" }));
+        st.fornecedor
+            = QString::fromLatin1(registro({ "PARCE_FORNE", "MUNIC_FORNE", "SEGME_FORNE",
+                                               "CREDI_FIEL", "DESCO_FIEL", "VALOR_MENSA" },
+                { "6", "3550", "4", "", "", "25,00" }));
         StationSettings().setTipPesq(2);
         st.page->findChild<QPushButton *>("BtnBuscDad")->click();
 
@@ -98,8 +99,8 @@ private slots:
         // Company list written as it came (escaped ampersand kept for its reader).
         const QByteArray lista = leArquivo(Platform::paths().inProgram("confInsti.xml"));
         QVERIFY2(lista.contains("<FANTA_PESSO>Bom Preco e_e Cia</FANTA_PESSO>"), lista.constData());
-        QVERIFY(st.sqls.at(1).endsWith("where P.CNPJ_RESPO = ENCRIP[" + kCnpj
-                                       + "] or P.CNPJ_PESSO = ENCRIP[" + kCnpj + "]"));
+        QVERIFY(st.sqls.at(1).endsWith(
+            "where P.CNPJ_RESPO = ENCRIP[" + kCnpj + "] or P.CNPJ_PESSO = ENCRIP[" + kCnpj + "]"));
         // Server settings.
         StationSettings s;
         QCOMPARE(s.idSeg(), 4);
@@ -110,8 +111,8 @@ private slots:
         QCOMPARE(st.state.employeeSearchKind, 2);
         QCOMPARE(st.sqls.size(), 3);
         // Then the program asks to be restarted and ends.
-        QCOMPARE(st.fp.dialogs->texts(), QStringList{"Reinicie o aplicativo!!!"});
-        QCOMPARE(st.encerrada, QStringList{"fim"});
+        QCOMPARE(st.fp.dialogs->texts(), QStringList { "Reinicie o aplicativo!!!" });
+        QCOMPARE(st.encerrada, QStringList { "fim" });
     }
 
     void companyListKeepsTheFileOnABadReply_data()
@@ -146,7 +147,7 @@ private slots:
         StationSettings().setIdSeg("7");
         st.state.segmentCode = 7;
         st.fornecedor = "<?xml version=\"1.0\"?><DATASET></DATASET>";
-        st.municipio = QString::fromLatin1(registro({"MUNIC_FORNE"}, {"12"}));
+        st.municipio = QString::fromLatin1(registro({ "MUNIC_FORNE" }, { "12" }));
         atualizaParamWeb(st.wc, st.state);
         QCOMPARE(st.sqls.size(), 2);
         QVERIFY(st.sqls.at(1).startsWith("select P.CHAVE_MUNIC as MUNIC_FORNE from KV_PESSOA P"));
@@ -163,7 +164,7 @@ private slots:
         TempoCurto tempo;
         apontaServidor(FakeSoapServer::refusedBaseUrl());
         atualizaParamWeb(st.wc, st.state);
-        QCOMPARE(st.fp.dialogs->texts(), QStringList{kMsgConexaoInternet});
+        QCOMPARE(st.fp.dialogs->texts(), QStringList { kMsgConexaoInternet });
         QCOMPARE(StationSettings().idMunic(), 0);
     }
 };

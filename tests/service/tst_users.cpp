@@ -12,8 +12,8 @@
 #include "service/protocol/Packing.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 using namespace zx;
@@ -71,8 +71,9 @@ private slots:
         fp.dialogs->formHandlers.push_back(preenche("maria", "4321"));
         QString prm = "&CNPJ_INSTI=11222333000181";
         QVERIFY(wc.setLoginStrEnv(prm, true));
-        QCOMPARE(prm, QStringLiteral("&CNPJ_INSTI=11222333000181&LOGIN_USER=maria&SENHA_USER=4321"));
-        QCOMPARE(fp.dialogs->modalForms, QStringList{"FrmValUserWeb"});
+        QCOMPARE(
+            prm, QStringLiteral("&CNPJ_INSTI=11222333000181&LOGIN_USER=maria&SENHA_USER=4321"));
+        QCOMPARE(fp.dialogs->modalForms, QStringList { "FrmValUserWeb" });
         // Kept scrambled, given back in clear.
         QVERIFY(wc.temUsuarioWeb());
         QVERIFY(!wc.loginWeb().contains("maria"));
@@ -119,7 +120,7 @@ private slots:
             d.findChild<QLineEdit *>("edtUsuario")->setText("  caixa1 ");
             auto *senha = d.findChild<QLineEdit *>("edtSenha");
             senha->setFocus();
-            for (Qt::Key k : {Qt::Key_2, Qt::Key_4, Qt::Key_6, Qt::Key_8, Qt::Key_1, Qt::Key_0})
+            for (Qt::Key k : { Qt::Key_2, Qt::Key_4, Qt::Key_6, Qt::Key_8, Qt::Key_1, Qt::Key_0 })
                 teclaNaEntrada(d, senha, k);
             d.findChild<QPushButton *>("BitBtn1")->click();
             return d.result();
@@ -127,20 +128,20 @@ private slots:
         QString login;
         QVERIFY(wc.valUserWeb(login));
         QCOMPARE(login, QStringLiteral("  caixa1 "));
-        QCOMPARE(espiao.mostrados, QStringList{"Aguarde. Validando o usuário!!!"});
+        QCOMPARE(espiao.mostrados, QStringList { "Aguarde. Validando o usuário!!!" });
         QVERIFY(!frmAguarde());
         QCOMPARE(server.requests.size(), 1);
         const FakeRequest &req = server.requests.first();
         QCOMPARE(req.path, QByteArray("/ws/kv3.asmx"));
         QCOMPARE(req.header("SOAPAction"), QByteArray("\"http://tempuri.org/getUserOk\""));
         QCOMPARE(parteTexto(req, "idCliente", false),
-                 protocol::getMD5(protocol::getIDWeb(fp.clock->current.date())));
+            protocol::getMD5(protocol::getIDWeb(fp.clock->current.date())));
         QCOMPARE(parteTexto(req, "prmAlt", false),
-                 QStringLiteral("<?xml version='1.0' standalone='yes'?>\r\n<DATASET>\r\n"
-                                "<REGISTRO>\r\n<LOGIN_USER>caixa1</LOGIN_USER>\r\n"
-                                "<SENHA_USER>246810</SENHA_USER>\r\n"
-                                "<CNPJ_FORNE>11222333000181</CNPJ_FORNE>\r\n"
-                                "<TIPO_AUTOR>VD</TIPO_AUTOR>\r\n</REGISTRO>\r\n</DATASET>\r\n"));
+            QStringLiteral("<?xml version='1.0' standalone='yes'?>\r\n<DATASET>\r\n"
+                           "<REGISTRO>\r\n<LOGIN_USER>caixa1</LOGIN_USER>\r\n"
+                           "<SENHA_USER>246810</SENHA_USER>\r\n"
+                           "<CNPJ_FORNE>11222333000181</CNPJ_FORNE>\r\n"
+                           "<TIPO_AUTOR>VD</TIPO_AUTOR>\r\n</REGISTRO>\r\n</DATASET>\r\n"));
         // A validation does not touch the cached user.
         QVERIFY(!wc.temUsuarioWeb());
         QVERIFY(fp.dialogs->messages.isEmpty());
@@ -152,9 +153,10 @@ private slots:
         QTest::addColumn<QString>("caso");
         QTest::addColumn<QString>("mensagem");
         QTest::addColumn<int>("icone");
-        QTest::newRow("wrong password") << "recusa" << "Senha inválida para o usuário"
-                                        << int(MsgIcon::None);
-        QTest::newRow("refused connection") << "conexao" << kMsgConexaoPagina << int(MsgIcon::Error);
+        QTest::newRow("wrong password") << "recusa"
+                                        << "Senha inválida para o usuário" << int(MsgIcon::None);
+        QTest::newRow("refused connection")
+            << "conexao" << kMsgConexaoPagina << int(MsgIcon::Error);
         QTest::newRow("HTTP 500") << "http" << kMsgConexaoPagina << int(MsgIcon::Error);
     }
     void valUserWebRefusalAndFailure()
@@ -172,7 +174,7 @@ private slots:
         QString login = "(antes)";
         QVERIFY(!wc.valUserWeb(login));
         QCOMPARE(login, QStringLiteral("(antes)"));
-        QCOMPARE(fp.dialogs->texts(), QStringList{mensagem});
+        QCOMPARE(fp.dialogs->texts(), QStringList { mensagem });
         QCOMPARE(int(fp.dialogs->messages.first().icon), icone);
         QVERIFY(!wc.temUsuarioWeb());
         QVERIFY(!frmAguarde());
@@ -193,10 +195,9 @@ private slots:
         // An operation that needs the web user stops the same way.
         fp.dialogs->formHandlers.push_back(cancela());
         bool chamou = false;
-        const QString r = wc.operacao(
-            FormaOperacao{.aguarde = "AGUARDE, enviando para a Web...",
-                          .falha = MsgConexao::PaginaInternet,
-                          .usuarioWeb = true},
+        const QString r = wc.operacao(FormaOperacao { .aguarde = "AGUARDE, enviando para a Web...",
+                                          .falha = MsgConexao::PaginaInternet,
+                                          .usuarioWeb = true },
             QString("vazio"), [&](const UsuarioWeb &) {
                 chamou = true;
                 return kv3Soap().altStatCart("id", "x");
@@ -215,25 +216,24 @@ private slots:
         FakePlatform fp;
         FakeSoapServer server;
         apontaServidor(server.baseUrl());
-        server.responses.push_back(
-            FakeSoapServer::soapString("altStatCart", "ERRO ENCONTRADO: MENSA_RETOR=USUARIO invalido|"));
+        server.responses.push_back(FakeSoapServer::soapString(
+            "altStatCart", "ERRO ENCONTRADO: MENSA_RETOR=USUARIO invalido|"));
         server.responses.push_back(FakeSoapServer::soapString("altStatCart", "SUCESSO"));
         Twc wc;
-        wc.guardaUsuarioWeb({"ana", "555"});
+        wc.guardaUsuarioWeb({ "ana", "555" });
         auto altera = [&] {
-            return wc.operacao(FormaOperacao{.falha = MsgConexao::PaginaInternet,
-                                             .usuarioWeb = true},
-                               QString(), [&](const UsuarioWeb &u) {
-                                   return kv3Soap().altStatCart(wc.getIDWebMD5(),
-                                                                u.login + "|" + u.senha);
-                               });
+            return wc.operacao(
+                FormaOperacao { .falha = MsgConexao::PaginaInternet, .usuarioWeb = true },
+                QString(), [&](const UsuarioWeb &u) {
+                    return kv3Soap().altStatCart(wc.getIDWebMD5(), u.login + "|" + u.senha);
+                });
         };
         const QString r = altera();
         QCOMPARE(parteTexto(server.requests.at(0), "prmAlt", false), QStringLiteral("ana|555"));
         QCOMPARE(fp.dialogs->modalForms.size(), 0); // reused
         // The reply rejects the user: it is shown and the cache forgotten.
         QVERIFY(wc.trataErroServidor(r, true));
-        QCOMPARE(fp.dialogs->texts(), QStringList{"USUARIO invalido"});
+        QCOMPARE(fp.dialogs->texts(), QStringList { "USUARIO invalido" });
         QCOMPARE(fp.dialogs->messages.first().caption, kCaption);
         QVERIFY(!wc.temUsuarioWeb());
         // So the next operation asks again.
@@ -247,19 +247,17 @@ private slots:
     {
         QTest::addColumn<QList<Qt::Key>>("teclas");
         QTest::addColumn<QString>("senha");
-        QTest::newRow("Enter without digits") << QList<Qt::Key>{Qt::Key_Return} << "SS";
-        QTest::newRow("Escape without digits") << QList<Qt::Key>{Qt::Key_Escape} << "";
-        QTest::newRow("six digits close it")
-            << QList<Qt::Key>{Qt::Key_9, Qt::Key_1, Qt::Key_4, Qt::Key_0, Qt::Key_7, Qt::Key_2}
-            << "914072";
+        QTest::newRow("Enter without digits") << QList<Qt::Key> { Qt::Key_Return } << "SS";
+        QTest::newRow("Escape without digits") << QList<Qt::Key> { Qt::Key_Escape } << "";
+        QTest::newRow("six digits close it") << QList<Qt::Key> { Qt::Key_9, Qt::Key_1, Qt::Key_4,
+            Qt::Key_0, Qt::Key_7, Qt::Key_2 } << "914072";
         QTest::newRow("Escape clears, then Escape cancels")
-            << QList<Qt::Key>{Qt::Key_1, Qt::Key_2, Qt::Key_Escape, Qt::Key_Escape} << "";
+            << QList<Qt::Key> { Qt::Key_1, Qt::Key_2, Qt::Key_Escape, Qt::Key_Escape } << "";
         QTest::newRow("Enter clears, then Enter is SS")
-            << QList<Qt::Key>{Qt::Key_1, Qt::Key_Return, Qt::Key_Return} << "SS";
-        QTest::newRow("Backspace clears")
-            << QList<Qt::Key>{Qt::Key_5, Qt::Key_Backspace, Qt::Key_9, Qt::Key_1, Qt::Key_4,
-                              Qt::Key_0, Qt::Key_7, Qt::Key_2}
-            << "914072";
+            << QList<Qt::Key> { Qt::Key_1, Qt::Key_Return, Qt::Key_Return } << "SS";
+        QTest::newRow("Backspace clears") << QList<Qt::Key> { Qt::Key_5, Qt::Key_Backspace,
+            Qt::Key_9, Qt::Key_1, Qt::Key_4, Qt::Key_0, Qt::Key_7, Qt::Key_2 }
+                                          << "914072";
     }
     void passwordPromptKeys()
     {
@@ -298,7 +296,7 @@ private slots:
         if (recusada) {
             QCOMPARE(r, senhaSubstitutaSequencia());
             QCOMPARE(fp.dialogs->texts(),
-                     QStringList{"Não é permitido três ou mais caracteres em seqüência!!!"});
+                QStringList { "Não é permitido três ou mais caracteres em seqüência!!!" });
             QCOMPARE(fp.dialogs->messages.first().caption, kCaption);
             QCOMPARE(fp.dialogs->messages.first().icon, MsgIcon::Error);
         } else {
@@ -321,7 +319,7 @@ private slots:
         // "SS" and empty answers are never examined.
         FakePlatform fp;
         Twc wc;
-        fp.dialogs->formHandlers.push_back(digita({Qt::Key_Return}));
+        fp.dialogs->formHandlers.push_back(digita({ Qt::Key_Return }));
         QCOMPARE(wc.getEnvUser("Nova senha:", true, false), QStringLiteral("SS"));
         QVERIFY(fp.dialogs->messages.isEmpty());
     }

@@ -30,8 +30,8 @@ QString parametros(const OperationSpec &op)
 }
 
 // A value typed on the command line in the wire form of its parameter.
-std::optional<QVariant> valor(const OperationSpec &op, const zx::protocol::ParamSpec &p,
-                              const QString &text, QString &why)
+std::optional<QVariant> valor(
+    const OperationSpec &op, const zx::protocol::ParamSpec &p, const QString &text, QString &why)
 {
     switch (p.type) {
     case XsdType::Base64Binary:
@@ -99,8 +99,8 @@ int run(const QStringList &argsIn, zxtool::Io &io)
         if (!given.contains(p.name)) {
             // The identity takes today's value in the operation's form when not given.
             if (i == 0 && op->identity != zx::protocol::IdentityForm::None) {
-                values << zx::protocol::identityArgument(op->identity,
-                                                         zx::Platform::clock().today());
+                values << zx::protocol::identityArgument(
+                    op->identity, zx::Platform::clock().today());
                 continue;
             }
             io.err << "zxtool call: missing " << p.name << "\nparameters: " << parametros(*op)
@@ -118,7 +118,7 @@ int run(const QStringList &argsIn, zxtool::Io &io)
 
     zx::SoapClient client(service);
     if (timeoutS > 0)
-        client.transport().setTimeouts({timeoutS * 1000, timeoutS * 1000, timeoutS * 1000});
+        client.transport().setTimeouts({ timeoutS * 1000, timeoutS * 1000, timeoutS * 1000 });
     io.err << "POST " << client.url() << "\n";
     try {
         const QVariant r = client.call(operation, values);
@@ -129,8 +129,9 @@ int run(const QStringList &argsIn, zxtool::Io &io)
                 return 0;
             }
             QString why;
-            const auto text = op->packing == Packing::External ? zx::protocol::getUnzip2(bytes, &why)
-                                                               : zx::protocol::getUnzip(bytes, &why);
+            const auto text = op->packing == Packing::External
+                ? zx::protocol::getUnzip2(bytes, &why)
+                : zx::protocol::getUnzip(bytes, &why);
             if (!text) {
                 io.err << "zxtool call: reply does not unpack: " << why << "\n";
                 return 1;
@@ -146,10 +147,10 @@ int run(const QStringList &argsIn, zxtool::Io &io)
     }
 }
 
-zxtool::Registrar reg({QStringLiteral("call"), QString::fromLatin1(kUsage),
-                       QStringLiteral("one SOAP call of the client (byte arrays packed as the "
-                                      "operation packs, identity of today when omitted); "
-                                      "prints the unpacked reply"),
-                       run});
+zxtool::Registrar reg({ QStringLiteral("call"), QString::fromLatin1(kUsage),
+    QStringLiteral("one SOAP call of the client (byte arrays packed as the "
+                   "operation packs, identity of today when omitted); "
+                   "prints the unpacked reply"),
+    run });
 
 } // namespace

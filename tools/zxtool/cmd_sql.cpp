@@ -22,7 +22,7 @@ int run(const QStringList &argsIn, zxtool::Io &io)
         } else if (opt == QLatin1String("--timeout")) {
             const int s = args.takeFirst().toInt();
             if (s > 0)
-                zx::SoapTransport::setDefaultTimeouts({s * 1000, s * 1000, s * 1000});
+                zx::SoapTransport::setDefaultTimeouts({ s * 1000, s * 1000, s * 1000 });
         } else {
             args.clear();
         }
@@ -65,9 +65,9 @@ int run(const QStringList &argsIn, zxtool::Io &io)
     return 0;
 }
 
-zxtool::Registrar reg({QStringLiteral("sql"), QString::fromLatin1(kUsage),
-                       QStringLiteral("run a query on the server (kv3 getDSXML2, today's web "
-                                      "identifier) and print each row as FIELD=value lines"),
-                       run});
+zxtool::Registrar reg({ QStringLiteral("sql"), QString::fromLatin1(kUsage),
+    QStringLiteral("run a query on the server (kv3 getDSXML2, today's web "
+                   "identifier) and print each row as FIELD=value lines"),
+    run });
 
 } // namespace
