@@ -95,7 +95,7 @@ void TFrmPrincipal::msgSemConexao(bool showDialog)
         QStringLiteral("Status: Erro ao tentar conectar ao Servidor ZENTrix!!!"));
     m_memRetorno->appendPlainText(
         QStringLiteral("Verifique se esse computador está conectado à Internet."));
-    if (m_edtNrCartao->isVisible())
+    if (m_edtNrCartao->isVisibleTo(this))
         m_edtNrCartao->setFocus();
 }
 

@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QShowEvent>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace zx {
@@ -103,7 +102,11 @@ QWidget *TFrmPrincipal::newPage(Page p, const char *objectName, const QString &c
     auto *l = new QVBoxLayout(w);
     l->setContentsMargins(6, 6, 6, 6);
     m_pages[p] = w;
+    // Content that does not grow sits at the top of its page.
+    auto *spacer = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding);
+    l->addItem(spacer);
     m_pageLayouts[p] = l;
+    m_pageSpacers[p] = spacer;
     return w;
 }
 
@@ -146,11 +149,11 @@ void TFrmPrincipal::buildWindow()
 
     QWidget *fid
         = newPage(Page::CartFidelid, "TabCartFidelid", QStringLiteral("Ad&m. Cartão Fidelidade"));
-    m_pageLayouts[Page::CartFidelid]->addWidget(m_pc[5]);
+    setPageContent(Page::CartFidelid, m_pc[5]);
     pc1->addTab(fid, fid->windowTitle());
 
     QWidget *util = newPage(Page::Utilit, "TabUtilit", QStringLiteral("&Utilitários"));
-    m_pageLayouts[Page::Utilit]->addWidget(m_pc[3]);
+    setPageContent(Page::Utilit, m_pc[3]);
     for (auto [p, name, caption] :
         { std::tuple { Page::Config, "tabConfig", QStringLiteral("C&onfigurações") },
             std::tuple { Page::Relatorio, "TabRelatorio", QStringLiteral("Im&pressões") },
@@ -165,7 +168,7 @@ void TFrmPrincipal::buildWindow()
     setPageContent(Page::Config, m_config);
 
     QWidget *func = newPage(Page::Func, "tabFunc", QStringLiteral("&Funcionários da Instituição"));
-    m_pageLayouts[Page::Func]->addWidget(m_pc[4]);
+    setPageContent(Page::Func, m_pc[4]);
     pc1->addTab(func, func->windowTitle());
 
     QWidget *manual
@@ -190,7 +193,6 @@ void TFrmPrincipal::buildWindow()
 QWidget *TFrmPrincipal::buildCardTab()
 {
     QWidget *card = newPage(Page::Cartao, "tabCartao", QStringLiteral("&Cartão"));
-    QVBoxLayout *l = m_pageLayouts[Page::Cartao];
     for (auto [p, name, caption] :
         { std::tuple { Page::Autorizar, "TabAutorizar", QStringLiteral("&Autorizar") },
             std::tuple { Page::Extorno, "TabExtorno", QStringLiteral("&Extornar") },
@@ -198,7 +200,7 @@ QWidget *TFrmPrincipal::buildCardTab()
         QWidget *w = newPage(p, name, caption);
         m_pc[2]->addTab(w, caption);
     }
-    l->addWidget(m_pc[2], 1);
+    setPageContent(Page::Cartao, m_pc[2]);
 
     m_memRetorno = new QPlainTextEdit;
     m_memRetorno->setObjectName(QStringLiteral("MemRetorno"));
@@ -212,7 +214,7 @@ QWidget *TFrmPrincipal::buildCardTab()
     mf.setBold(true);
     m_memRetorno->setFont(mf);
     m_memRetorno->setMinimumHeight(120);
-    l->addWidget(m_memRetorno, 1);
+    setPageContent(Page::Cartao, m_memRetorno);
 
     m_panel1 = new QFrame;
     m_panel1->setObjectName(QStringLiteral("Panel1"));
@@ -224,7 +226,7 @@ QWidget *TFrmPrincipal::buildCardTab()
     sf.setBold(true);
     m_lblStatus->setFont(sf);
     pl->addWidget(m_lblStatus, 1);
-    l->addWidget(m_panel1);
+    setPageContent(Page::Cartao, m_panel1);
 
     buildCardBar();
     return card;
@@ -286,7 +288,15 @@ PageControl *TFrmPrincipal::pageControl(int number) const
 
 void TFrmPrincipal::setPageContent(Page p, QWidget *content)
 {
-    m_pageLayouts.at(p)->addWidget(content, 1);
+    QVBoxLayout *l = m_pageLayouts.at(p);
+    QSpacerItem *&spacer = m_pageSpacers[p];
+    const bool grows = QWidgetItem(content).expandingDirections() & Qt::Vertical;
+    l->insertWidget(spacer ? l->indexOf(spacer) : l->count(), content, grows ? 1 : 0);
+    if (grows && spacer) {
+        l->removeItem(spacer);
+        delete spacer;
+        spacer = nullptr;
+    }
 }
 
 void TFrmPrincipal::addNestedPage(Page parent, QWidget *nested, const QString &caption)
@@ -386,7 +396,7 @@ void TFrmPrincipal::PageControl2Change(QWidget *p)
     m_edtNrCartao->setVisible(!extorno);
     for (auto &[owner, button] : m_cardBarButtons)
         button->setVisible(owner == activeCardPage());
-    if (!extorno && isVisible())
+    if (!extorno)
         m_edtNrCartao->setFocus();
 }
 
@@ -407,7 +417,7 @@ void TFrmPrincipal::TabUtilitShow()
 
 void TFrmPrincipal::tabCartaoShow()
 {
-    if (m_edtNrCartao->isVisible())
+    if (m_edtNrCartao->isVisibleTo(this))
         m_edtNrCartao->setFocus();
 }
 
@@ -426,15 +436,17 @@ void TFrmPrincipal::Image2Click()
     Platform::desktop().openUrl(web::kSite);
 }
 
-void TFrmPrincipal::showEvent(QShowEvent *event)
+void TFrmPrincipal::setVisible(bool visible)
 {
-    QMainWindow::showEvent(event);
-    if (m_showStarted)
-        return;
-    m_showStarted = true;
-    // The start-up sequence runs once the window is on screen, from the event loop,
-    // so that its dialogs appear over the window and it may close the window.
-    QTimer::singleShot(0, this, &TFrmPrincipal::FormShow);
+    // The start-up sequence runs once, before the window first appears: its dialogs
+    // come up on their own, and a start that ends early never shows the window.
+    if (visible && !m_showStarted) {
+        m_showStarted = true;
+        FormShow();
+        if (m_closed)
+            return;
+    }
+    QMainWindow::setVisible(visible);
 }
 
 } // namespace zx

@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QSpacerItem;
 class QVBoxLayout;
 
 namespace zx {
@@ -81,7 +82,8 @@ public:
     QWidget *page(Page p) const;
     PageControl *pageControl(int number) const; // 1 to 5
     // Puts a page's content below what the frame already shows on it (the card bar
-    // on the three card pages). The frame takes ownership.
+    // on the three card pages). Content that grows vertically fills the page; other
+    // content keeps its height at the top. The frame takes ownership.
     void setPageContent(Page p, QWidget *content);
     // Adds a page to the nested page control of tabFunc (PageControl4) or of
     // TabCartFidelid (PageControl5).
@@ -131,7 +133,7 @@ public slots:
     void FormShow();
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void setVisible(bool visible) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -181,6 +183,7 @@ private:
     PageControl *m_pc[6] = {};
     std::map<Page, QWidget *> m_pages;
     std::map<Page, QVBoxLayout *> m_pageLayouts;
+    std::map<Page, QSpacerItem *> m_pageSpacers;
 
     QFrame *m_panel1 = nullptr; // status panel of the card pages
     QFrame *m_panel2 = nullptr; // header panel

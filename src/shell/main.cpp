@@ -17,5 +17,8 @@ int main(int argc, char *argv[])
         return 0;
     zx::Programa::instalaArquivos(QApplication::applicationDirPath());
     programa.janela()->show();
+    // The start-up may end the program (company list closed, console run).
+    if (!programa.janela()->isVisible())
+        return 0;
     return app.exec();
 }

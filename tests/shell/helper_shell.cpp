@@ -78,7 +78,10 @@ zx::TFrmPrincipal &Station::create(
 bool Station::show()
 {
     frame->show();
-    return QTest::qWaitFor([this] { return frame->startupFinished() || !frame->isVisible(); });
+    // Keys go to the focused control of the active window, as on a desktop.
+    if (frame->isVisible() && !QTest::qWaitForWindowActive(frame.get()))
+        return false;
+    return frame->startupFinished() || !frame->isVisible();
 }
 
 zx::TFrmPrincipal &Station::start(
