@@ -656,6 +656,9 @@ bool CardPage::extornaVenda(const TParamVend &venda, bool marcaSempre, QString &
                             const QString &usuario, bool mostraDialogos)
 {
     retorno.clear();
+    // The start-up check runs before the window hands the service client its values.
+    if (wc().cnpjEstac.isEmpty() && m_f.state)
+        wc().cnpjEstac = m_f.state->stationCnpj;
     const QString user = usuario.isEmpty() ? kSistema : usuario;
     if (venda.cartao.trimmed().isEmpty() && venda.autorizacao.trimmed().isEmpty()) {
         status(kNaoEncontrada);

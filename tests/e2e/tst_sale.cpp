@@ -4,6 +4,9 @@
 
 #include "TestSupport.h"
 
+#include "common/widgets/TInsCarac.h"
+#include "service/TFrmEnvUser.h"
+
 #include "localstore/TDM.h"
 #include "merchant/CardPage.h"
 #include "merchant/CardPageComposer.h"
@@ -28,15 +31,48 @@ namespace {
 const QString kQuestion = QStringLiteral(
     "Foram localizadas autorizações abortadas antes do fechamento.\rGostaria de fazer uma correção agora?");
 
-// The holder types the password and presses Enter.
+// The holder types the password (Enter alone: no password yet).
+// Types keys into the protected entry the way a person does: the window active, one
+// key at a time, the entry's noise of the previous key delivered first.
+void typeInto(QDialog &d, QWidget *target, Qt::Key k)
+{
+    auto *ins = d.findChild<TInsCarac *>();
+    if (ins)
+        QTest::qWaitFor([&] { return !ins->injetando(); }, 1000);
+    QTest::keyClick(target, k);
+    QCoreApplication::processEvents();
+}
+
+// The holder types the password (Enter alone: no password yet).
 std::function<int(QDialog &)> typesPassword(const QString &digits)
 {
     return [digits](QDialog &d) {
+        QTest::qWaitForWindowActive(&d);
+        auto *box = d.findChild<QLineEdit *>("TxtSenha");
+        box->setFocus();
         for (QChar c : digits)
-            QTest::keyClick(&d, Qt::Key(Qt::Key_0 + c.digitValue()));
-        QTest::keyClick(&d, Qt::Key_Return);
+            typeInto(d, box, Qt::Key(Qt::Key_0 + c.digitValue()));
+        // The sixth digit closes the prompt; fewer (none) need Enter.
+        if (digits.size() < TFrmEnvUser::kMaxDigitos)
+            typeInto(d, box, Qt::Key_Return);
         return d.result();
     };
+}
+
+// The web user of the demo merchant.
+int typesWebUser(QDialog &d)
+{
+    QTest::qWaitForWindowActive(&d);
+    d.findChild<QLineEdit *>("edtUsuario")->setText(Demo::merchantUser());
+    auto *senha = d.findChild<QLineEdit *>("edtSenha");
+    senha->setFocus();
+    for (QChar c : Demo::merchantUserPassword())
+        if (c.isDigit())
+            typeInto(d, senha, Qt::Key(Qt::Key_0 + c.digitValue()));
+        else
+            QTest::keyClicks(senha, QString(c));
+    d.findChild<QPushButton *>("BitBtn1")->click();
+    return d.result();
 }
 
 struct Row {
@@ -152,7 +188,7 @@ private slots:
         startServer();
         startStation();
         openWindow();
-        sell(Demo::card(), QStringLiteral("1234,5"), Demo::cardPassword());
+        sell(Demo::card(), QStringLiteral("1034,5"), Demo::cardPassword());
 
         const QList<Row> rows = vendaRows(*dm);
         QCOMPARE(rows.size(), 1);
@@ -160,7 +196,7 @@ private slots:
         QCOMPARE(r.situa, QStringLiteral("A"));
         QCOMPARE(r.autor.size(), 12);
         QCOMPARE(r.carta, Demo::card());
-        QCOMPARE(r.valor, QStringLiteral("1.234,50"));
+        QCOMPARE(r.valor, QStringLiteral("1.034,50"));
         QVERIFY(!r.matri.isEmpty());
         QVERIFY(!r.cnpj.isEmpty());
         const auto holder = diario::funcionario(*dm, r.cnpj, r.matri);
@@ -182,7 +218,7 @@ private slots:
                                       QStringLiteral("Cartao: ") + Demo::card(),
                                       QStringLiteral("Data..: ") + QDate::currentDate().toString("dd/MM/yyyy"),
                                       QStringLiteral("Hora..: ") + r.hora,
-                                      QStringLiteral("Valor.: 1.234,50")};
+                                      QStringLiteral("Valor.: 1.034,50")};
         QCOMPARE(memo(), expected);
         auto *imprimir = zxtest::byName<QPushButton>(frame.get(), QStringLiteral("BtnImprimir"));
         QVERIFY(imprimir->isEnabled());
@@ -191,7 +227,7 @@ private slots:
         QVERIFY(amount()->text().isEmpty());
         QCOMPARE(page->ultimaAutorizacao(), r.autor);
         // The confirmation asked once, with the amount as shown.
-        QVERIFY(fp->dialogs->texts().contains(QStringLiteral("Confirma a autorização de R$: 1.234,50?")));
+        QVERIFY(fp->dialogs->texts().contains(QStringLiteral("Confirma a autorização de R$: 1.034,50?")));
     }
 
     void refusedAndDuplicate()
@@ -269,7 +305,6 @@ private slots:
         QCOMPARE(fp->dialogs->texts(), shown.isEmpty() ? QStringList() : QStringList{shown});
         if (!shown.isEmpty()) {
             QCOMPARE(fp->dialogs->messages.first().icon, MsgIcon::Error);
-            QCOMPARE(zxtest::byName<QLabel>(frame.get(), QStringLiteral("LblStatus"))->text(), shown);
             QCOMPARE(memo(), QStringList{memoLine});
         }
         QCOMPARE(count(srv->log(), QStringLiteral("getAutoriz")), calls);
@@ -348,7 +383,9 @@ private slots:
         QCOMPARE(rows.at(1).situa, QStringLiteral("C"));
         QCOMPARE(rows.at(2).situa, QStringLiteral("C"));
         QCOMPARE(rows.at(3).situa, QStringLiteral("P"));
-        QCOMPARE(count(srv->log(), QStringLiteral("CancAutoriz")), 3);
+        const QStringList log = srv->log();
+        QCOMPARE(count(log, QStringLiteral("CancAutoriz")), 3);
+        QCOMPARE(count(log, QStringLiteral("EXTORNADA COM SUCESSO")), 1);
         // The server reversed the 30,00 sale only; the 20,00 one stands.
         QCOMPARE(serverSales(srv->databasePath(), "A", Demo::card()), 1);
         QCOMPARE(serverSales(srv->databasePath(), "C", Demo::card()), 1);
@@ -365,12 +402,7 @@ private slots:
         frame->activatePage(TFrmPrincipal::Page::Extorno);
         auto *aut = zxtest::byName<QLineEdit>(frame.get(), QStringLiteral("EdtAutoriz"));
         aut->setText(QString::number(number.toLongLong()));
-        fp->dialogs->formHandlers.push_back([](QDialog &d) {
-            d.findChild<QLineEdit *>("edtUsuario")->setText(Demo::merchantUser());
-            d.findChild<QLineEdit *>("edtSenha")->setText(Demo::merchantUserPassword());
-            d.findChild<QPushButton *>("BitBtn1")->click();
-            return d.result();
-        });
+        fp->dialogs->formHandlers.push_back(typesWebUser);
         validar()->click();
         QCOMPARE(vendaRows(*dm).at(0).situa, QStringLiteral("C"));
         QCOMPARE(memo(), QStringList{QStringLiteral("Mensagem de Retorno: AUTORIZACAO ") + number
