@@ -7,6 +7,7 @@
 #include "common/widgets/TInsCarac.h"
 #include "service/TFrmEnvUser.h"
 
+#include "config/StationSettings.h"
 #include "localstore/TDM.h"
 #include "merchant/CardPage.h"
 #include "merchant/CardPageComposer.h"
@@ -409,6 +410,37 @@ private slots:
                                      + QStringLiteral(" EXTORNADA COM SUCESSO")});
         QVERIFY(aut->text().isEmpty());
         QCOMPARE(serverSales(srv->databasePath(), "C", Demo::card()), 1);
+    }
+
+    // Started by a point-of-sale program with the amount in cents: a refused sale
+    // writes the refusal to the integration file and ends the program.
+    void integrationRefusal()
+    {
+        startServer();
+        startStation();
+        const QString file = fp->root() + "/retorno.txt";
+        QVERIFY(StationSettings().setPathIntegracao(file));
+        Twc::instance().cnpjEstac.clear();
+        frame = std::make_unique<TFrmPrincipal>(*dm, QStringList{"zentrix", "1000"});
+        page = frame->findChild<CardPage *>();
+        if (!page)
+            page = composeCardPage(*frame);
+        frame->show();
+        QTRY_VERIFY(frame->startupFinished());
+        QVERIFY(frame->state().integrationMode);
+        QCOMPARE(amount()->text(), QStringLiteral("10,00"));
+        QCOMPARE(frame->state().integrationPath, file);
+        card()->setText(Demo::card());
+        fp->dialogs->formHandlers.push_back(typesPassword("111111"));
+        validar()->click();
+        QCOMPARE(vendaRows(*dm).at(0).situa, QStringLiteral("R"));
+        QTRY_VERIFY(!frame->isVisible());
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray first = f.readLine();
+        QCOMPARE(first.trimmed(), QByteArray("2 NAO AUTORIZADA"));
+        QCOMPARE(first.size(), 48 + 2);
+        QCOMPARE(frame->state().integrationResult, QLatin1Char('2'));
     }
 
     void balanceThenAltT()
