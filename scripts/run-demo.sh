@@ -6,7 +6,9 @@
 #   scripts/run-demo.sh BUILD_DIR [program arguments...]
 #
 # Environment (exported by ./zx): ZENTRIX_ROOT, ZENTRIX_HOME; ZX_FRESH=1 runs the program
-# on an empty station instead (first-run wizard), in a temporary folder removed afterwards.
+# on an empty station instead (first-run wizard), in $ZENTRIX_ROOT/fresh: emptied at every
+# such run and kept afterwards, since the wizard ends by asking for a restart and the
+# station it configured must still be there to be reopened.
 # The demo database lives in $ZENTRIX_ROOT/server/demo.db: created on first use, kept.
 set -euo pipefail
 
@@ -28,7 +30,6 @@ DATA=$ZENTRIX_ROOT/server
 mkdir -p "$DATA"
 LOG=$DATA/server.log
 LISTEN=$(mktemp)
-FRESH_DIR=
 
 "$SERVER" --db "$DATA/demo.db" --listen 127.0.0.1:0 --seed demo >"$LISTEN" 2>>"$LOG" &
 SERVER_PID=$!
@@ -39,7 +40,6 @@ cleanup() {
     wait "$SERVER_PID" 2>/dev/null || true
   fi
   rm -f "$LISTEN"
-  [ -n "$FRESH_DIR" ] && rm -rf "$FRESH_DIR"
   return 0
 }
 trap cleanup EXIT
@@ -61,8 +61,11 @@ case "$line" in
 esac
 BASE="http://${line#listening }/"
 
+FRESH_DIR=
 if [ "${ZX_FRESH:-0}" = 1 ]; then
-  FRESH_DIR=$(mktemp -d)
+  FRESH_DIR=$ZENTRIX_ROOT/fresh
+  rm -rf "$FRESH_DIR"
+  mkdir -p "$FRESH_DIR"
   export ZENTRIX_ROOT=$FRESH_DIR ZENTRIX_HOME=$FRESH_DIR/station
   "$STATION" --base "$BASE" --fresh
 else
@@ -76,4 +79,8 @@ fi
 
 status=0
 "$PROGRAM" "$@" || status=$?
+if [ -n "$FRESH_DIR" ]; then
+  echo "run-demo: the first-run station is kept in $FRESH_DIR; open it again with:"
+  echo "  ZENTRIX_ROOT=$FRESH_DIR ./zx run"
+fi
 exit "$status"
