@@ -740,6 +740,15 @@ void CardPage::verifSolicPend()
             const std::optional<TParamVend> atual = diario::venda(*m_f.dm, p.solicitacao);
             if (!atual || atual->situacao != u"P" || diario::emVoo(*m_f.dm, *atual))
                 continue;
+            // Reversing by card, date and amount would cancel the authorized sale that
+            // proves this one never reached the server: settle it here instead.
+            if (diario::temAutorizadaIgual(*m_f.dm, *atual)) {
+                if (diario::situacao(*m_f.dm, p.solicitacao, QStringLiteral("C")))
+                    memo(QStringLiteral("Solicitação pendente do cartão %1 de %2 no valor de %3 não foi "
+                                        "autorizada (há venda autorizada igual): cancelada só localmente.")
+                             .arg(atual->cartao.trimmed(), atual->data.trimmed(), atual->valor.trimmed()));
+                continue;
+            }
             QString resposta;
             extornaVenda(*atual, true, resposta, kSistema, false);
         }

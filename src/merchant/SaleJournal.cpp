@@ -39,6 +39,17 @@ struct Aberta {
     }
 };
 
+// A table opened with a filter on one field, on its first row.
+struct Filtrada : Aberta {
+    Filtrada(DbfTable &tabela, const QString &campo, const QString &valor)
+        : Aberta((tabela.close(), tabela.setFilter(campo, valor), tabela))
+    {
+        if (ok)
+            t.first();
+    }
+    bool vazia() const { return !ok || t.eof(); }
+};
+
 bool falha(QString *erro, const DbfTable &t)
 {
     if (erro)
@@ -285,15 +296,12 @@ bool adicionaCartaoConhecido(TDM &dm, const QString &cartao)
 QList<VendaPendente> pendentes(TDM &dm, bool *ok)
 {
     QList<VendaPendente> out;
-    DbfTable &t = dm.CDSVenda;
-    t.close();
-    t.setFilter(kSitua, QStringLiteral("P"));
-    Aberta a(t);
+    Filtrada a(dm.CDSVenda, kSitua, QStringLiteral("P"));
     if (ok)
         *ok = a.ok;
     if (!a.ok)
         return out;
-    for (t.first(); !t.eof(); t.next())
+    for (DbfTable &t = a.t; !t.eof(); t.next())
         out.append({t.asInteger(kSolic), linha(t)});
     return out;
 }
@@ -322,18 +330,28 @@ bool marcaCancelada(TDM &dm, const TParamVend &v, bool *achou, QString *erro)
     return t.post() || falha(erro, t);
 }
 
+bool temAutorizadaIgual(TDM &dm, const TParamVend &v)
+{
+    const QString cartao = funcao::SoNumero(v.cartao);
+    if (cartao.isEmpty())
+        return false;
+    Aberta a(dm.CDSVenda);
+    if (!a.ok)
+        return false;
+    DbfTable &t = a.t;
+    for (t.first(); !t.eof(); t.next())
+        if (t.asString(kSitua) == u"A" && funcao::SoNumero(t.asString(kCarta)) == cartao
+            && dataDe(t.asString(kData)) == dataDe(v.data) && t.asString(kValor).trimmed() == v.valor.trimmed())
+            return true;
+    return false;
+}
+
 std::optional<TParamVend> porAutorizacao(TDM &dm, const QString &autorizacao)
 {
-    DbfTable &t = dm.CDSVenda;
-    t.close();
-    t.setFilter(kAutor, autorizacao);
-    Aberta a(t);
-    if (!a.ok)
+    Filtrada a(dm.CDSVenda, kAutor, autorizacao);
+    if (a.vazia())
         return std::nullopt;
-    t.first();
-    if (t.eof())
-        return std::nullopt;
-    return linha(t);
+    return linha(a.t);
 }
 
 std::optional<ReceiptSale> vendaParaRecibo(TDM &dm, const QString &autorizacao)
@@ -341,15 +359,10 @@ std::optional<ReceiptSale> vendaParaRecibo(TDM &dm, const QString &autorizacao)
     ReceiptSale s;
     QString cnpj, matricula;
     {
-        DbfTable &t = dm.CDSVenda;
-        t.close();
-        t.setFilter(kAutor, autorizacao);
-        Aberta a(t);
-        if (!a.ok)
+        Filtrada a(dm.CDSVenda, kAutor, autorizacao);
+        if (a.vazia())
             return std::nullopt;
-        t.first();
-        if (t.eof())
-            return std::nullopt;
+        DbfTable &t = a.t;
         // Confirm locally what the server said: a positive number is an authorization.
         if (t.asString(kSitua) != u"A" && funcao::RemZerEsq(funcao::SoNumero(autorizacao)) != QString()
             && t.edit()) {

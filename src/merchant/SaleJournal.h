@@ -64,6 +64,10 @@ bool primeiraPendenteComCartao(TDM &dm);
 // Marks "C" the row equal to the sale's card, date, amount and situation; true when a
 // row was found and stored, false with `achou` false when none matched.
 bool marcaCancelada(TDM &dm, const TParamVend &venda, bool *achou = nullptr, QString *erro = nullptr);
+// True when an "A" row has this sale's card, date and amount. The server refuses a second
+// sale of the same card, amount and day as a duplicate, so such a row proves that a
+// pending sale with these values never became a sale there.
+bool temAutorizadaIgual(TDM &dm, const TParamVend &venda);
 // The sale of an authorization number, when the journal has it.
 std::optional<TParamVend> porAutorizacao(TDM &dm, const QString &autorizacao);
 

@@ -177,6 +177,44 @@ private slots:
         ServiceSettings::setBaseOverride({});
     }
 
+    // A pending sale with an authorized twin (same card, day and amount) never became a
+    // sale on the server, which refuses duplicates: reversing it by card, day and amount
+    // would cancel the twin. It is settled locally; a refused or other-day twin proves
+    // nothing and the row goes to the server as before (unreachable here: stays "P").
+    void pendingWithAuthorizedTwinSettledLocally()
+    {
+        FakePlatform fp;
+        ServiceSettings::setBaseOverride("http://127.0.0.1:9/");
+        TDM dm;
+        QVERIFY(dm.criaTabelas());
+        const auto sale = [&](const QString &dia, const QString &valor, const char *situa) {
+            const qint64 n = diario::gravaPendente(dm, {"6070001001", dia, "10:00:00", valor, "0", 1});
+            if (qstrcmp(situa, "P") != 0)
+                diario::situacao(dm, n, situa);
+            return n;
+        };
+        const qint64 twin = sale("11/12/2026", "10,00", "P");
+        sale("11/12/2026", "10,00", "A");
+        const qint64 refused = sale("11/12/2026", "20,00", "P");
+        sale("11/12/2026", "20,00", "R");
+        const qint64 otherDay = sale("11/12/2026", "30,00", "P");
+        sale("10/12/2026", "30,00", "A");
+        QVERIFY(diario::temAutorizadaIgual(dm, *diario::venda(dm, twin)));
+        QVERIFY(!diario::temAutorizadaIgual(dm, *diario::venda(dm, refused)));
+
+        Page p(dm);
+        p.page->verifSolicPend();
+        QCOMPARE(diario::venda(dm, twin)->situacao, QStringLiteral("C"));
+        QCOMPARE(diario::venda(dm, refused)->situacao, QStringLiteral("P"));
+        QCOMPARE(diario::venda(dm, otherDay)->situacao, QStringLiteral("P"));
+        const QString memo = p.memo->toPlainText();
+        QVERIFY2(memo.contains(QStringLiteral("6070001001 de 11/12/2026 no valor de 10,00")), qPrintable(memo));
+        QCOMPARE(memo.count(QStringLiteral("cancelada só localmente")), 1);
+        // The next check offers nothing for it.
+        QCOMPARE(diario::pendentes(dm).size(), 2);
+        ServiceSettings::setBaseOverride({});
+    }
+
     void segmentRules()
     {
         FakePlatform fp;
