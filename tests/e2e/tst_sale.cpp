@@ -9,11 +9,16 @@
 
 #include "config/StationSettings.h"
 #include "localstore/TDM.h"
+#include "common/core/Cp1252.h"
 #include "merchant/CardPage.h"
+#include "merchant/ReceiptReports.h"
+#include "merchant/ReceiptText.h"
 #include "merchant/CardPageComposer.h"
 #include "merchant/SaleJournal.h"
 #include "merchant/TwcCartao.h"
 #include "platform/fakes/FakePlatform.h"
+#include "printing/ReportPreview.h"
+#include "printing/TextDocument.h"
 #include "service/ServiceSettings.h"
 #include "service/Twc.h"
 #include "shell/TFrmPrincipal.h"
@@ -94,6 +99,12 @@ QList<Row> vendaRows(TDM &dm)
                     t.asString("HORA_VENDA")});
     t.close();
     return out;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
 int count(const QStringList &lines, const QString &needle)
@@ -390,6 +401,185 @@ private slots:
         // The server reversed the 30,00 sale only; the 20,00 one stands.
         QCOMPARE(serverSales(srv->databasePath(), "A", Demo::card()), 1);
         QCOMPARE(serverSales(srv->databasePath(), "C", Demo::card()), 1);
+    }
+
+    // A request that never reached the server, then a successful retry of the same sale:
+    // the check settles the lost row locally and sends nothing, since a reversal by card,
+    // day and amount would cancel the retry.
+    void lostRequestThenRetryKeepsRetry()
+    {
+        startServer();
+        startStation();
+        openWindow();
+        const QString today = fp->clock->current.date().toString("dd/MM/yyyy");
+        QVERIFY(diario::gravaPendente(*dm, {Demo::card(), today, "10:00:00", "25,00", "0", 1}) > 0);
+        sell(Demo::card(), QStringLiteral("25,00"), Demo::cardPassword());
+        QVERIFY(!page->ultimaAutorizacao().isEmpty());
+        fp->dialogs->messages.clear();
+        fp->dialogs->answers.push_back(MsgButton::Yes);
+        closeWindow();
+        QCOMPARE(fp->dialogs->texts(), QStringList{kQuestion});
+        const QList<Row> rows = vendaRows(*dm);
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.at(0).situa, QStringLiteral("C"));
+        QCOMPARE(rows.at(1).situa, QStringLiteral("A"));
+        QCOMPARE(count(srv->log(), QStringLiteral("CancAutoriz")), 0);
+        QCOMPARE(serverSales(srv->databasePath(), "A", Demo::card()), 1);
+        QCOMPARE(serverSales(srv->databasePath(), "C", Demo::card()), 0);
+    }
+
+    // "&Imprimir" after an authorized sale, in each printing kind of the station: the
+    // text receipt straight to the port (a file here), the two page layouts through
+    // the report preview.
+    void printReceipt_data()
+    {
+        QTest::addColumn<int>("tipo");
+        QTest::newRow("text to the port") << 0;
+        QTest::newRow("Gráfica 1") << 1;
+        QTest::newRow("Gráfica 2") << 2;
+    }
+    void printReceipt()
+    {
+        QFETCH(int, tipo);
+        startServer();
+        startStation();
+        const QString port = fp->root() + "/recibo.prn";
+        StationSettings st;
+        QVERIFY(st.setPorta(port));
+        QVERIFY(st.setTipo(tipo));
+        openWindow();
+        sell(Demo::card(), QStringLiteral("1034,5"), Demo::cardPassword());
+        const QString number = page->ultimaAutorizacao();
+        QVERIFY(!number.isEmpty());
+        auto *imprimir = zxtest::byName<QPushButton>(frame.get(), QStringLiteral("BtnImprimir"));
+        QCOMPARE(frame->focusWidget(), imprimir);
+
+        int pages = 0;
+        QStringList texts;
+        const QString pdf = fp->root() + "/recibo.pdf";
+        fp->dialogs->messages.clear();
+        fp->dialogs->modalForms.clear();
+        fp->dialogs->formHandlers.push_back([&](QDialog &d) {
+            if (auto *p = qobject_cast<ReportPreview *>(&d)) {
+                pages = p->document().pageCount();
+                texts = p->document().allTexts();
+                p->document().savePdf(pdf);
+            }
+            return int(QDialog::Accepted);
+        });
+        imprimir->click();
+        QVERIFY(!imprimir->isEnabled());
+        QVERIFY(fp->dialogs->messages.isEmpty());
+
+        if (tipo == 0) {
+            QVERIFY(fp->dialogs->modalForms.isEmpty());
+            fp->dialogs->formHandlers.clear();
+            const QByteArray bytes = readAll(port);
+            // The receipt of the journal row: two copies, ESC ! 4 before each line,
+            // accents removed, CR LF, five feed lines and no form feed.
+            const std::optional<ReceiptSale> sale = diario::vendaParaRecibo(*dm, number);
+            QVERIFY(sale);
+            QByteArray expected;
+            for (const QString &l : ReceiptText::lines(*sale, 2, false, 5))
+                expected += QByteArray("\x1b!\x04") + cp1252::encode(removeAcento(l).left(60)) + "\r\n";
+            QCOMPARE(bytes, expected);
+            const QList<QByteArray> lines = bytes.split('\n');
+            const auto has = [&](const QByteArray &text) {
+                return int(std::count(lines.begin(), lines.end(), QByteArray("\x1b!\x04") + text + '\r'));
+            };
+            QCOMPARE(has("Autorizacao: " + number.toLatin1()), 2);
+            QCOMPARE(has("Cartao: 607 000 100 1"), 2);
+            QCOMPARE(has("Valor.: 1.034,50"), 2);
+            QCOMPARE(has("Nome..: ANA PAULA FERREIRA"), 2);
+            QCOMPARE(has("Empresa:          " + QByteArray("1 Via - Estabelecimento").rightJustified(30)), 1);
+            QCOMPARE(has("Empresa:          " + QByteArray("2 Via - Usuario").rightJustified(30)), 1);
+            QCOMPARE(bytes.count("Assinatura"), 1); // the signature block on the first copy only
+            QVERIFY(bytes.endsWith(QByteArray("\x1b!\x04\r\n").repeated(6)));
+            QVERIFY(!bytes.contains('\f'));
+        } else {
+            QVERIFY(!QFile::exists(port));
+            QCOMPARE(fp->dialogs->modalForms, QStringList{QStringLiteral("ReportPreview")});
+            QCOMPARE(pages, 1);
+            // Both copies carry the sale.
+            for (const QString &f : {number, QStringLiteral("ANA PAULA FERREIRA"), QStringLiteral("607 000 100 1"),
+                                     QStringLiteral("1.034,50")})
+                QVERIFY2(texts.count(f) >= 2, qPrintable(f + " in " + texts.join('|')));
+            QVERIFY(readAll(pdf).startsWith("%PDF-"));
+            QCOMPARE(QFile::exists(ReceiptReports::copiesFilePath()), tipo == 2);
+        }
+        QCOMPARE(frame->focusWidget(), card());
+    }
+
+    // Started by a point-of-sale program: an authorized sale writes its receipt to the
+    // integration file and ends the program.
+    void integrationAuthorized()
+    {
+        startServer();
+        startStation();
+        const QString file = fp->root() + "/retorno.txt";
+        const QString port = fp->root() + "/recibo.prn";
+        StationSettings st;
+        QVERIFY(st.setPathIntegracao(file));
+        QVERIFY(st.setPorta(port));
+        Twc::instance().cnpjEstac.clear();
+        frame = std::make_unique<TFrmPrincipal>(*dm, QStringList{"zentrix", "2590"});
+        page = frame->findChild<CardPage *>();
+        if (!page)
+            page = composeCardPage(*frame);
+        frame->show();
+        QTRY_VERIFY(frame->startupFinished());
+        QVERIFY(frame->state().integrationMode);
+        QCOMPARE(amount()->text(), QStringLiteral("25,90"));
+        card()->setText(Demo::card());
+        fp->dialogs->formHandlers.push_back(typesPassword(Demo::cardPassword()));
+        validar()->click();
+        const QList<Row> rows = vendaRows(*dm);
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.at(0).situa, QStringLiteral("A"));
+        QTRY_VERIFY(!frame->isVisible());
+        QCOMPARE(frame->state().integrationResult, QLatin1Char('1'));
+        QVERIFY(!QFile::exists(port));
+
+        const QByteArray bytes = readAll(file);
+        QVERIFY(bytes.endsWith("\r\n"));
+        QList<QByteArray> lines = bytes.split('\n');
+        lines.removeLast(); // after the last CR LF
+        QCOMPARE(lines.first(), QByteArray("1 AUTORIZACAO CONCEDIDA NR " + rows.at(0).autor.toLatin1()).leftJustified(48) + '\r');
+        for (const QByteArray &l : lines)
+            QCOMPARE(l.size(), 49);
+        // The receipt of the row, no feed lines, nothing about a refusal.
+        const std::optional<ReceiptSale> sale = diario::vendaParaRecibo(*dm, rows.at(0).autor);
+        QVERIFY(sale);
+        const QStringList receipt = ReceiptText::lines(*sale, 2, false, 0);
+        QCOMPARE(lines.size(), receipt.size() + 1);
+        for (qsizetype i = 0; i < receipt.size(); ++i)
+            QCOMPARE(lines.at(i + 1), cp1252::encode(ReceiptText::padded(receipt.at(i))) + '\r');
+        QVERIFY(bytes.contains("Nome..: ANA PAULA FERREIRA"));
+        QVERIFY(bytes.contains("Valor.: 25,90"));
+        QVERIFY(!bytes.contains("NAO AUTORIZADA"));
+    }
+
+    // "Consultar dados do cartão" on the balance page: the holder's and employer's data.
+    void cardData()
+    {
+        startServer();
+        startStation();
+        openWindow();
+        frame->activatePage(TFrmPrincipal::Page::Saldo);
+        card()->setText(Demo::card());
+        auto *link = zxtest::byName<QLabel>(frame.get(), QStringLiteral("LblConsDadCart"));
+        QVERIFY(link->isVisible());
+        fp->dialogs->messages.clear();
+        QTest::mouseClick(link, Qt::LeftButton);
+        const QStringList lines = memo();
+        QVERIFY2(lines.size() == 12, qPrintable(lines.join('\n')));
+        QCOMPARE(lines.at(0), QStringLiteral("            - C O N S U L T A -"));
+        QCOMPARE(lines.at(2), QStringLiteral("Usuário....: ANA PAULA FERREIRA"));
+        QVERIFY(lines.at(5).startsWith(QStringLiteral("Liberação..: dia ")));
+        QVERIFY(lines.at(7).size() > QStringLiteral("Empresa....: ").size());
+        QVERIFY(lines.at(8).startsWith(QStringLiteral("Endereço...: ")));
+        QCOMPARE(page->ultimoCartao(), card()->text());
+        QVERIFY(fp->dialogs->messages.isEmpty());
     }
 
     void reversalByNumber()
