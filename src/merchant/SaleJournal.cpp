@@ -57,6 +57,18 @@ bool falha(QString *erro, const DbfTable &t)
     return false;
 }
 
+// The opened VENDA on the row numbered `solicitacao`.
+bool naVenda(Aberta &a, qint64 solicitacao, QString *erro)
+{
+    if (!a.ok)
+        return falha(erro, a.t);
+    if (a.t.locate(kSolic, QString::number(solicitacao)))
+        return true;
+    if (erro)
+        *erro = QStringLiteral("Venda %1 não encontrada").arg(solicitacao);
+    return false;
+}
+
 TParamVend linha(const DbfTable &t)
 {
     return {t.asString(kAutor), t.asString(kCarta), t.asString(kData), t.asString(kValor),
@@ -151,13 +163,8 @@ bool situacao(TDM &dm, qint64 solicitacao, const QString &nova, QString *erro)
 {
     Aberta a(dm.CDSVenda);
     DbfTable &t = a.t;
-    if (!a.ok)
-        return falha(erro, t);
-    if (!t.locate(kSolic, QString::number(solicitacao))) {
-        if (erro)
-            *erro = QStringLiteral("Venda %1 não encontrada").arg(solicitacao);
+    if (!naVenda(a, solicitacao, erro))
         return false;
-    }
     if (t.asString(kSitua) == nova)
         return true;
     if (!t.edit())
@@ -179,13 +186,8 @@ bool gravaRetornoVenda(TDM &dm, qint64 solicitacao, const protocol::TRegist &r, 
     {
         Aberta a(dm.CDSVenda);
         DbfTable &t = a.t;
-        if (!a.ok)
-            return falha(erro, t);
-        if (!t.locate(kSolic, QString::number(solicitacao))) {
-            if (erro)
-                *erro = QStringLiteral("Venda %1 não encontrada").arg(solicitacao);
+        if (!naVenda(a, solicitacao, erro))
             return false;
-        }
         if (!t.edit())
             return falha(erro, t);
         t.setAsString(QStringLiteral("FUNCI_VEND"), campo(r, "FUNCI_VENDA"));
