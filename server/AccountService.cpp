@@ -1,5 +1,6 @@
 #include "AccountService.h"
 
+#include "DocDigits.h"
 #include "ReplyText.h"
 #include "service/protocol/Packing.h"
 #include "service/protocol/RecordList.h"
@@ -7,17 +8,6 @@
 #include <QSqlQuery>
 
 namespace zx::server {
-
-namespace {
-QString digitsOf(const QString &s)
-{
-    QString d;
-    for (QChar c : s)
-        if (c.isDigit() && c.unicode() < 128)
-            d += c;
-    return d;
-}
-} // namespace
 
 QString AccountService::validateUser(const QString &requestRecordList)
 {

@@ -1,5 +1,6 @@
 #include "CardService.h"
 
+#include "DocDigits.h"
 #include "ReplyText.h"
 #include "SqlTranslator.h"
 #include "common/core/Money.h"
@@ -15,15 +16,6 @@ namespace {
 QString field(const protocol::TRegist &r, const char *name)
 {
     return protocol::vlrRegByName(r, QLatin1String(name)).trimmed();
-}
-
-QString digitsOf(const QString &s)
-{
-    QString d;
-    for (QChar c : s)
-        if (c.isDigit() && c.unicode() < 128)
-            d += c;
-    return d;
 }
 
 QString money(qint64 cents)

@@ -15,6 +15,15 @@ int mod11Digit(const QString &digits, const int *weights)
 
 } // namespace
 
+QString digitsOf(const QString &s)
+{
+    QString d;
+    for (QChar c : s)
+        if (c.isDigit() && c.unicode() < 128)
+            d += c;
+    return d;
+}
+
 QString cpfWithDigits(const QString &base9)
 {
     static const int w1[] = { 10, 9, 8, 7, 6, 5, 4, 3, 2 };

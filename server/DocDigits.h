@@ -5,6 +5,9 @@
 
 namespace zx::server {
 
+// The ASCII digits of `s` in order: a CPF or CNPJ as typed, with or without its marks.
+QString digitsOf(const QString &s);
+
 // The 11-digit CPF whose first nine digits are `base9` (digits only).
 QString cpfWithDigits(const QString &base9);
 // The 14-digit CNPJ whose first twelve digits are `base12`.

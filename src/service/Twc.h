@@ -159,6 +159,8 @@ private:
     QString scramble(const QString &text) const;
     QString unscramble(const QString &text) const;
     bool rodaDialogoUsuario(UsuarioWeb &usuario);
+    // The server clock's row (date, time and version); versao is set when it came.
+    std::optional<protocol::TRegist> relogioWEB(QString &versao);
 
     QString m_loginWeb;
     QString m_senhaWeb;

@@ -40,32 +40,33 @@ QString Twc::getConWS(bool mostra)
     return resposta;
 }
 
-QDate Twc::getDatWEB(QString &versao)
+std::optional<protocol::TRegist> Twc::relogioWEB(QString &versao)
 {
-    const std::optional<protocol::TRegist> row
+    std::optional<protocol::TRegist> row
         = operacao(FormaOperacao { .falha = MsgConexao::PaginaInternet },
             std::optional<protocol::TRegist>(), [] {
                 kv3Soap kv3;
                 return linhaRelogio(kv3.getDatHor());
             });
+    if (row)
+        versao = protocol::vlrRegByName(*row, QStringLiteral("VERSAO"));
+    return row;
+}
+
+QDate Twc::getDatWEB(QString &versao)
+{
+    const std::optional<protocol::TRegist> row = relogioWEB(versao);
     if (!row)
         return {};
-    versao = protocol::vlrRegByName(*row, QStringLiteral("VERSAO"));
     return QDate::fromString(protocol::vlrRegByName(*row, QStringLiteral("DATA")).trimmed(),
         QStringLiteral("dd/MM/yyyy"));
 }
 
 QTime Twc::getHoraWEB(QString &versao)
 {
-    const std::optional<protocol::TRegist> row
-        = operacao(FormaOperacao { .falha = MsgConexao::PaginaInternet },
-            std::optional<protocol::TRegist>(), [] {
-                kv3Soap kv3;
-                return linhaRelogio(kv3.getDatHor());
-            });
+    const std::optional<protocol::TRegist> row = relogioWEB(versao);
     if (!row)
         return {};
-    versao = protocol::vlrRegByName(*row, QStringLiteral("VERSAO"));
     const QString hora = protocol::vlrRegByName(*row, QStringLiteral("HORA")).trimmed();
     QTime t = QTime::fromString(hora, QStringLiteral("HH:mm:ss"));
     if (!t.isValid())

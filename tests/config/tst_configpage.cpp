@@ -4,6 +4,7 @@
 #include "config/CripLocal.h"
 #include "config/StationHttpClient.h"
 #include "config/StationSettings.h"
+#include "helper_files.h"
 #include "localstore/TDM.h"
 #include "platform/fakes/FakePlatform.h"
 #include "shell/MainState.h"
@@ -25,11 +26,7 @@ using namespace zx;
 namespace {
 const QString kCnpjValido = QStringLiteral("11222333000181");
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using configtest::readAll;
 
 // A fresh station with its tables, the state the frame would hold and the page.
 struct Station {

@@ -1,4 +1,5 @@
 #include "config/IniFile.h"
+#include "helper_files.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -9,18 +10,8 @@
 using zx::IniFile;
 
 namespace {
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+using configtest::readAll;
+using configtest::writeAll;
 } // namespace
 
 class TstIniFile : public QObject {

@@ -2,6 +2,7 @@
 #include "config/CripLocal.h"
 #include "config/ParamFornecedor.h"
 #include "config/StationSettings.h"
+#include "helper_files.h"
 #include "platform/fakes/FakePlatform.h"
 
 #include <QFile>
@@ -11,18 +12,8 @@
 using namespace zx;
 
 namespace {
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+using configtest::readAll;
+using configtest::writeAll;
 
 using Getter = std::function<QVariant(const StationSettings &)>;
 const QHash<QString, Getter> &getters()

@@ -1,5 +1,6 @@
 // zxtool recordlist: parses a record-list reply and prints its rows as FIELD=value lines.
 #include "Command.h"
+#include "RowPrinter.h"
 
 #include "service/protocol/Packing.h"
 #include "service/protocol/RecordList.h"
@@ -51,15 +52,12 @@ int run(const QStringList &args, zxtool::Io &io)
     zx::protocol::TblTemp table;
     std::optional<int> fields;
     if (escape) {
-        // Replies may carry a raw "&": the "e_e" convention protects it, values restored.
+        // Replies may carry a raw "&": the "e_e" convention protects it; printing
+        // restores it in the values.
         const auto text = zx::protocol::decodeReplyBytes(data, &error);
         if (text)
             fields = zx::protocol::setTblTempXMLSt(
                 zx::protocol::escapeAmpersands(*text), table, &error);
-        for (auto &row : table) {
-            for (QString &v : row.valores)
-                v = zx::protocol::restoreAmpersands(v);
-        }
     } else {
         fields = zx::protocol::setTblTempXMLSt(data, table, &error);
     }
@@ -69,14 +67,7 @@ int run(const QStringList &args, zxtool::Io &io)
             io.err << "(a raw \"&\" in a value needs --amp)\n";
         return 1;
     }
-    for (qsizetype r = 0; r < table.size(); ++r) {
-        if (r > 0)
-            io.out << "\n";
-        const auto &row = table.at(r);
-        for (qsizetype i = 0; i < row.campos.size(); ++i)
-            io.out << row.campos.at(i) << "=" << row.valores.value(i) << "\n";
-    }
-    io.err << table.size() << " row(s), " << *fields << " field(s)\n";
+    zxtool::printRows(table, *fields, io, escape);
     return 0;
 }
 

@@ -1,12 +1,12 @@
 // zxtool sql: a query run on the server the way the screens run theirs (getDSXML),
 // printed as FIELD=value lines.
 #include "Command.h"
+#include "RowPrinter.h"
 
 #include "service/ServiceSettings.h"
 #include "service/SoapTransport.h"
 #include "service/Twc.h"
 #include "service/protocol/RecordList.h"
-#include "service/protocol/TextRules.h"
 
 namespace {
 
@@ -53,15 +53,7 @@ int run(const QStringList &argsIn, zxtool::Io &io)
         io.err << "zxtool sql: reply is not a record list: " << why << "\n" << reply << "\n";
         return 1;
     }
-    for (qsizetype r = 0; r < table.size(); ++r) {
-        if (r > 0)
-            io.out << "\n";
-        const auto &row = table.at(r);
-        for (qsizetype i = 0; i < row.campos.size(); ++i)
-            io.out << row.campos.at(i) << "="
-                   << zx::protocol::restoreAmpersands(row.valores.value(i)) << "\n";
-    }
-    io.err << table.size() << " row(s), " << *fields << " field(s)\n";
+    zxtool::printRows(table, *fields, io, true);
     return 0;
 }
 
