@@ -163,9 +163,12 @@ void CardPage::montaPaginas()
     sal->setObjectName(QStringLiteral("PnlSaldo"));
     auto *hs = new QHBoxLayout(sal);
     hs->setContentsMargins(0, 0, 0, 0);
-    m_lblUtilAut = new QLabel(QStringLiteral("Efe&tuar venda nesse cartão"));
+    // A link, not a button: Alt+T reaches it through the window's keys, so the
+    // mnemonic letter is drawn underlined instead of the '&' a label would show.
+    m_lblUtilAut = new QLabel(QStringLiteral("Efe<u>t</u>uar venda nesse cartão"));
     m_lblUtilAut->setObjectName(QStringLiteral("lblUtilAut"));
-    m_lblUtilAut->setTextFormat(Qt::PlainText);
+    m_lblUtilAut->setTextFormat(Qt::RichText);
+    m_lblUtilAut->setTextInteractionFlags(Qt::NoTextInteraction);
     m_lblUtilAut->hide();
     m_lblConsDadCart = new QLabel(QStringLiteral("Consultar dados do cartão"));
     m_lblConsDadCart->setObjectName(QStringLiteral("LblConsDadCart"));

@@ -2,9 +2,11 @@
 
 #include "common/widgets/TInsCarac.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QVBoxLayout>
 
 namespace zx {
 
@@ -31,13 +33,11 @@ TFrmEnvUser::TFrmEnvUser(bool novaSenha, QWidget *parent)
     , m_novaSenha(novaSenha)
 {
     setObjectName(QStringLiteral("FrmEnvUser"));
-    setFixedSize(245, 125);
 
     m_lblSenha = new QLabel(this);
     m_lblSenha->setObjectName(QStringLiteral("LblSenha"));
     m_lblSenha->setAlignment(Qt::AlignCenter);
     m_lblSenha->setWordWrap(true);
-    m_lblSenha->setGeometry(12, 12, 221, 30);
     QFont bold = m_lblSenha->font();
     bold.setBold(true);
     m_lblSenha->setFont(bold);
@@ -45,22 +45,47 @@ TFrmEnvUser::TFrmEnvUser(bool novaSenha, QWidget *parent)
     m_lblAux = new LabelSimbolos(this);
     m_lblAux->setObjectName(QStringLiteral("LBlAux"));
     m_lblAux->setAlignment(Qt::AlignCenter);
-    m_lblAux->setGeometry(12, 44, 221, 24);
     QFont simbolo = m_lblAux->font();
     simbolo.setPixelSize(20);
     m_lblAux->setFont(simbolo);
+    // Room for the symbols even before the first digit, so the layout does not jump.
+    m_lblAux->setMinimumHeight(QFontMetrics(simbolo).height() + 4);
 
     m_lblInfAux = new QLabel(kComposicao, this);
     m_lblInfAux->setObjectName(QStringLiteral("LBlInfAux"));
     m_lblInfAux->setAlignment(Qt::AlignCenter);
+    m_lblInfAux->setWordWrap(true);
     m_lblInfAux->setStyleSheet(QStringLiteral("color: red;"));
-    m_lblInfAux->setGeometry(12, 70, 221, 18);
     m_lblInfAux->setVisible(novaSenha);
 
     m_lblRodape = new QLabel(this);
     m_lblRodape->setObjectName(QStringLiteral("LblRodape"));
     m_lblRodape->setAlignment(Qt::AlignCenter);
-    m_lblRodape->setGeometry(12, 95, 221, 18);
+    m_lblRodape->setWordWrap(true);
+    // The entry swaps the footer text; reserve the longest one so the prompt keeps
+    // its size when it does.
+    m_lblRodape->setMinimumWidth(m_lblRodape->fontMetrics().horizontalAdvance(kRodapeVazio) + 4);
+
+    // Sized by its layout: at least the usual 245 x 125, grown to whatever the prompt,
+    // the hint and the footer need in the person's fonts, so nothing overlaps or is cut.
+    // Inside the 10-pixel frame the stretches keep the symbols (and the hint under
+    // them) in the vertical centre, the prompt on top and the footer at the bottom.
+    const int margem = 16;
+    auto *conteudo = new QVBoxLayout;
+    conteudo->setSpacing(4);
+    conteudo->addStrut(245 - 2 * margem);
+    conteudo->addWidget(m_lblSenha);
+    conteudo->addStretch(1);
+    conteudo->addWidget(m_lblAux);
+    conteudo->addWidget(m_lblInfAux);
+    conteudo->addStretch(1);
+    conteudo->addWidget(m_lblRodape);
+    m_conteudo = conteudo;
+    auto *lay = new QHBoxLayout(this);
+    lay->setContentsMargins(margem, margem - 2, margem, margem - 2);
+    lay->setSizeConstraint(QLayout::SetMinimumSize);
+    lay->addStrut(125 - 2 * (margem - 2));
+    lay->addLayout(conteudo);
 
     // The box that receives the keys: it must show to take the focus, but all the
     // person sees are the symbols of LBlAux.
@@ -95,8 +120,6 @@ void TFrmEnvUser::prepara(const QString &prompt, const QColor &cor, bool dica)
     if (m_novaSenha)
         return;
     m_lblInfAux->hide();
-    // The symbols sit in the vertical centre.
-    m_lblAux->move(m_lblAux->x(), height() / 2 - m_lblAux->height() / 3);
     if (dica) {
         QFont courier(QStringLiteral("Courier New"));
         courier.setPointSize(11);
@@ -105,9 +128,10 @@ void TFrmEnvUser::prepara(const QString &prompt, const QColor &cor, bool dica)
         m_lblInfAux->setFont(courier);
         m_lblInfAux->setStyleSheet(QString());
         m_lblInfAux->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        // The hint is laid out by hand (spaces and breaks): never rewrap it.
+        m_lblInfAux->setWordWrap(false);
+        m_conteudo->setAlignment(m_lblInfAux, Qt::AlignHCenter);
         m_lblInfAux->setText(QString(kDica).replace(QLatin1Char('\r'), QLatin1Char('\n')));
-        const int h = m_lblInfAux->height() * 4;
-        m_lblInfAux->setGeometry(m_lblInfAux->x(), (height() - h) / 2, m_lblInfAux->width(), h);
         m_lblInfAux->show();
     }
 }

@@ -6,6 +6,7 @@
 
 class QLabel;
 class QLineEdit;
+class QVBoxLayout;
 
 namespace zx {
 
@@ -53,6 +54,7 @@ private:
     QLabel *m_lblInfAux;
     QLineEdit *m_txtSenha;
     TInsCarac *m_ins;
+    QVBoxLayout *m_conteudo;
 };
 
 } // namespace zx
