@@ -3,6 +3,7 @@
 #include "common/core/Cp1252.h"
 #include "localstore/FileLock.h"
 #include "platform/Platform.h"
+#include "platform/RealPlatform.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,7 +38,7 @@ QDate today()
 {
     // Tools may use the engine before any seam is installed.
     const PlatformServices &s = Platform::services();
-    return s.clock ? s.clock->today() : QDate::currentDate();
+    return s.clock ? s.clock->today() : RealClock().today();
 }
 
 quint32 headerCount(const QByteArray &first32)
