@@ -143,10 +143,14 @@ class TstSale : public QObject {
             ServiceSettings::setBaseOverride(srv->base());
         dm = std::make_unique<TDM>();
     }
-    void openWindow()
+    // The main window as the program opens it; an amount argument starts integration mode.
+    void openWindow(const QString &argument = {})
     {
         Twc::instance().cnpjEstac.clear();
-        frame = std::make_unique<TFrmPrincipal>(*dm, QStringList{QStringLiteral("zentrix")});
+        QStringList args{QStringLiteral("zentrix")};
+        if (!argument.isEmpty())
+            args << argument;
+        frame = std::make_unique<TFrmPrincipal>(*dm, args);
         page = frame->findChild<CardPage *>();
         if (!page)
             page = composeCardPage(*frame);
@@ -521,13 +525,7 @@ private slots:
         StationSettings st;
         QVERIFY(st.setPathIntegracao(file));
         QVERIFY(st.setPorta(port));
-        Twc::instance().cnpjEstac.clear();
-        frame = std::make_unique<TFrmPrincipal>(*dm, QStringList{"zentrix", "2590"});
-        page = frame->findChild<CardPage *>();
-        if (!page)
-            page = composeCardPage(*frame);
-        frame->show();
-        QTRY_VERIFY(frame->startupFinished());
+        openWindow(QStringLiteral("2590"));
         QVERIFY(frame->state().integrationMode);
         QCOMPARE(amount()->text(), QStringLiteral("25,90"));
         card()->setText(Demo::card());
@@ -610,13 +608,7 @@ private slots:
         startStation();
         const QString file = fp->root() + "/retorno.txt";
         QVERIFY(StationSettings().setPathIntegracao(file));
-        Twc::instance().cnpjEstac.clear();
-        frame = std::make_unique<TFrmPrincipal>(*dm, QStringList{"zentrix", "1000"});
-        page = frame->findChild<CardPage *>();
-        if (!page)
-            page = composeCardPage(*frame);
-        frame->show();
-        QTRY_VERIFY(frame->startupFinished());
+        openWindow(QStringLiteral("1000"));
         QVERIFY(frame->state().integrationMode);
         QCOMPARE(amount()->text(), QStringLiteral("10,00"));
         QCOMPARE(frame->state().integrationPath, file);
