@@ -353,10 +353,11 @@ void CardPage::EdtNrCartaoKeyEnter()
             BtnValidarClick(p);
     } else if (p == CardPageKind::Autorizar) {
         EdtNrCartaoExit();
+        // As Tab would: the field's text is selected, so typing "2" replaces the "1".
         if (m_edtQtdParc->isEnabled())
-            m_edtQtdParc->setFocus();
+            m_edtQtdParc->setFocus(Qt::TabFocusReason);
         else
-            m_edtValor->setFocus();
+            m_edtValor->setFocus(Qt::TabFocusReason);
     }
 }
 

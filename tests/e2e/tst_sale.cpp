@@ -650,7 +650,11 @@ private slots:
         QTest::keyClick(frame->focusWidget() ? frame->focusWidget() : frame.get(), Qt::Key_T, Qt::AltModifier);
         QCOMPARE(frame->activeCardPage(), TFrmPrincipal::Page::Autorizar);
         QCOMPARE(card()->text(), Demo::card());
-        QTRY_COMPARE(frame->focusWidget(), zxtest::byName<QLineEdit>(frame.get(), QStringLiteral("edtQtdParc")));
+        auto *parc = zxtest::byName<QLineEdit>(frame.get(), QStringLiteral("edtQtdParc"));
+        QTRY_COMPARE(frame->focusWidget(), parc);
+        // The field's "1" is selected, so the instalments typed replace it.
+        QTest::keyClick(parc, Qt::Key_2);
+        QCOMPARE(parc->text(), QStringLiteral("2"));
     }
 };
 
